@@ -1,0 +1,1 @@
+// stub, to be written

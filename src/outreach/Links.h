@@ -1,0 +1,24 @@
+#pragma once
+
+// The web pages the program offers. Each opener hands one URL to the shell
+// service and returns at once, reporting nothing.
+
+#include <string>
+
+namespace modHelp {
+void OpenHomePage();
+void OpenSoftwaresSite();
+void OpenOnlineHelp();
+void OpenDownloadPage();
+void OpenDonationPage();
+void OpenFullBrandPage();
+void OpenCoBrandPage();
+
+// Shown by the About window's link label.
+std::string HomePageUrl();
+} // namespace modHelp
+
+namespace modTellAFriend {
+extern std::string ReferralUrl;
+void OpenReferralUrl();
+} // namespace modTellAFriend

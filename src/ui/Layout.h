@@ -1,0 +1,40 @@
+#pragma once
+
+// Layouts are kept in twips, as designed; 15 twips make one logical pixel.
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+namespace ui {
+
+constexpr int twips(int t) { return (t + (t >= 0 ? 7 : -7)) / 15; }
+inline QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(twips(left), twips(top), twips(width), twips(height));
+}
+// Sets parent-relative geometry; a width or height of 0 keeps the widget's own
+// size hint (auto-sized labels).
+void place(QWidget *widget, int left, int top, int width = 0, int height = 0);
+
+inline const QColor Orange(236, 74, 40);
+inline const QColor Silver(192, 192, 192);
+inline const QColor Navy(0, 0, 128);
+inline const QColor Yellow(255, 255, 0);
+
+// Verdana, or a close sans-serif face where the machine lacks it.
+QFont verdana(double points, bool bold = false, bool underline = false);
+
+// Family substitutions and the like; call once after QApplication exists.
+void initAppearance();
+
+// Fills a widget's background with a solid colour (frames, labels).
+void paintBackground(QWidget *widget, const QColor &colour);
+void setTextColour(QWidget *widget, const QColor &colour);
+
+inline const QString WindowTitle = QStringLiteral("Starbond v1.0");
+
+} // namespace ui

@@ -1,0 +1,162 @@
+#pragma once
+
+// Recording fakes of the platform services, and a scope that puts them all in
+// force. Message boxes are answered from a queue; an unexpected one fails.
+
+#include "platform/Services.h"
+
+#include <cstdio>
+#include <deque>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace fakes {
+
+struct ShownMessage {
+    std::string text;
+    platform::MsgIcon icon;
+    platform::MsgButtons buttons;
+};
+
+class Shell final : public platform::Shell {
+public:
+    void openUrl(const std::string &url) override { opened.push_back(url); }
+    std::vector<std::string> opened;
+};
+
+class Store final : public platform::UserStore {
+public:
+    std::optional<std::string> read(const std::string &section, const std::string &name) override
+    {
+        auto it = values.find({section, name});
+        if (it == values.end())
+            return std::nullopt;
+        return it->second;
+    }
+    bool write(const std::string &section, const std::string &name, const std::string &value) override
+    {
+        if (writesLeft == 0)
+            return false;
+        if (writesLeft > 0)
+            --writesLeft;
+        values[{section, name}] = value;
+        ++writes;
+        return true;
+    }
+    std::map<std::pair<std::string, std::string>, std::string> values;
+    int writesLeft = -1; // -1: unlimited; n: the (n+1)th write is refused
+    int writes = 0;
+};
+
+class Calendar final : public platform::Calendar {
+public:
+    platform::CivilDate today() override { return date; }
+    // ISO form, so tests read what was written.
+    std::string formatShortDate(const platform::CivilDate &d) override;
+    std::optional<platform::CivilDate> parseShortDate(const std::string &text) override;
+    platform::CivilDate date{2026, 12, 7};
+};
+
+class Random final : public platform::Random {
+public:
+    void seedFromClock() override { ++seeds; }
+    float next() override
+    {
+        if (values.empty())
+            return 0.0f;
+        float v = values.front();
+        values.pop_front();
+        return v;
+    }
+    std::deque<float> values;
+    int seeds = 0;
+};
+
+class Terminator final : public platform::Terminator {
+public:
+    void terminate(int status) override { statuses.push_back(status); }
+    std::vector<int> statuses;
+};
+
+class MessageBoxes final : public platform::MessageBoxes {
+public:
+    platform::MsgAnswer show(const std::string &text, platform::MsgIcon icon, platform::MsgButtons buttons) override
+    {
+        shown.push_back({text, icon, buttons});
+        if (!answers.empty()) {
+            auto a = answers.front();
+            answers.pop_front();
+            return a;
+        }
+        return buttons == platform::MsgButtons::YesNo ? platform::MsgAnswer::Yes : platform::MsgAnswer::Ok;
+    }
+    std::vector<ShownMessage> shown;
+    std::deque<platform::MsgAnswer> answers;
+};
+
+class Clipboard final : public platform::Clipboard {
+public:
+    bool ownsContent() override { return owned; }
+    void clear() override
+    {
+        ++clears;
+        hasData = false;
+        owned = false;
+    }
+    bool owned = false;
+    bool hasData = false;
+    int clears = 0;
+};
+
+class Topmost final : public platform::Topmost {
+public:
+    void prepare(QWidget *) override { ++prepared; }
+    void apply(QWidget *) override { ++applied; }
+    int prepared = 0;
+    int applied = 0;
+};
+
+// All fakes in force for the life of the object.
+struct All {
+    All()
+    {
+        auto &s = platform::services();
+        s.shell = &shell;
+        s.store = &store;
+        s.calendar = &calendar;
+        s.random = &random;
+        s.terminator = &terminator;
+        s.messageBoxes = &messageBoxes;
+        s.clipboard = &clipboard;
+        s.topmost = &topmost;
+    }
+    platform::ServicesOverride restore; // constructed first, restores last
+    Shell shell;
+    Store store;
+    Calendar calendar;
+    Random random;
+    Terminator terminator;
+    MessageBoxes messageBoxes;
+    Clipboard clipboard;
+    Topmost topmost;
+};
+
+inline std::string Calendar::formatShortDate(const platform::CivilDate &d)
+{
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
+    return buf;
+}
+
+inline std::optional<platform::CivilDate> Calendar::parseShortDate(const std::string &text)
+{
+    platform::CivilDate d;
+    char tail = 0;
+    if (std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &d.year, &d.month, &d.day, &tail) != 3)
+        return std::nullopt;
+    return d;
+}
+
+} // namespace fakes
