@@ -1,6 +1,21 @@
 #pragma once
 
-namespace modHelp {
+#include "platform/Services.h"
+
+#include <optional>
+#include <string>
+
+namespace modHelp
+{
 // Once every fifteen days, asks whether to look for a newer version.
 void CheckUpdateReminder();
+
+// What a start does for the stored "Duration" date (nullopt when missing or
+// unreadable) and today's date.
+enum class ReminderStep { FirstStart, Quiet, Ask };
+ReminderStep NextReminderStep(const std::optional<platform::CivilDate> &stored, const platform::CivilDate &today);
+
+// The "Install" text written back after the question: the stored count's
+// absolute value, or "1" when it cannot be read as a 32-bit number.
+std::string InstallCountAfterAsking(const std::string &stored);
 } // namespace modHelp

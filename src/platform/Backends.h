@@ -5,6 +5,8 @@
 
 #include "platform/Services.h"
 
+#include <string>
+
 namespace platform {
 Shell &hostShell();
 UserStore &hostStore();
@@ -12,4 +14,8 @@ InstanceLock &hostInstanceLock();
 Calendar &hostCalendar();
 Random &processRandom();
 Terminator &processTerminator();
+
+// The program file's name without folder or extension: it names the store's
+// key and the single-instance lock.
+std::string programFileName();
 } // namespace platform

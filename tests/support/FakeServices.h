@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -85,6 +86,8 @@ public:
     platform::MsgAnswer show(const std::string &text, platform::MsgIcon icon, platform::MsgButtons buttons) override
     {
         shown.push_back({text, icon, buttons});
+        if (onShow)
+            onShow();
         if (!answers.empty()) {
             auto a = answers.front();
             answers.pop_front();
@@ -94,6 +97,7 @@ public:
     }
     std::vector<ShownMessage> shown;
     std::deque<platform::MsgAnswer> answers;
+    std::function<void()> onShow; // runs while the box would be up
 };
 
 class Clipboard final : public platform::Clipboard {

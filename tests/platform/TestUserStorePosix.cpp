@@ -1,0 +1,235 @@
+#include "platform/UserStore_posix.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using platform::FileUserStore;
+
+namespace
+{
+
+std::string allBytes()
+{
+    std::string s;
+    for (int c = 0; c <= 255; ++c)
+        s.push_back(static_cast<char>(c));
+    return s;
+}
+
+QByteArray fileBytes(const std::string &path)
+{
+    QFile f(QString::fromStdString(path));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const std::string &path, const QByteArray &content)
+{
+    QFile f(QString::fromStdString(path));
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(f.write(content), content.size());
+}
+
+} // namespace
+
+class TestUserStorePosix : public QObject
+{
+    Q_OBJECT
+  private slots:
+    void keepsEveryByteOfNamesAndValues()
+    {
+        QTemporaryDir tmp;
+        const std::string dir = tmp.path().toStdString() + "/config/starbond";
+        const std::pair<std::string, std::string> entries[] = {
+            {"\x9e\xc3\xc8\xc9\xb6\xc1\xc1", "\x86"},
+            {allBytes(), allBytes()},
+            {" [x]=;#\\ ", " a=b "},
+            {"empty", ""},
+            {"\n", "\r\n"},
+        };
+        {
+            FileUserStore store(dir);
+            for (const auto &[name, value] : entries)
+                QVERIFY(store.write("Settings", name, value));
+            QVERIFY(store.write("Other", "empty", "elsewhere"));
+        }
+        FileUserStore reopened(dir);
+        for (const auto &[name, value] : entries)
+            QCOMPARE(reopened.read("Settings", name), std::optional<std::string>(value));
+        QCOMPARE(reopened.read("Other", "empty"), std::optional<std::string>("elsewhere"));
+        QCOMPARE(reopened.read("Settings", "absent"), std::nullopt);
+        QCOMPARE(reopened.read("Absent", "empty"), std::nullopt);
+
+        // One printable line per entry: the file stays a text file.
+        const QByteArray text = fileBytes(reopened.filePath());
+        QVERIFY(text.startsWith("[Other]\n") || text.startsWith("[Settings]\n"));
+        for (const char ch : text)
+            QVERIFY(ch == '\n' || (ch >= 0x20 && ch < 0x7f));
+    }
+
+    void fileIsPrivateAndAloneInItsFolder()
+    {
+        QTemporaryDir tmp;
+        FileUserStore store(tmp.path().toStdString());
+        QVERIFY(store.write("Settings", "a", "1"));
+        QVERIFY(store.write("Settings", "a", "2"));
+        struct stat st {
+        };
+        QCOMPARE(::stat(store.filePath().c_str(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, mode_t(0600));
+        QCOMPARE(QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"settings.ini"});
+    }
+
+    void missingFileReadsAsMissing()
+    {
+        QTemporaryDir tmp;
+        FileUserStore store(tmp.path().toStdString() + "/never");
+        QCOMPARE(store.read("Settings", "a"), std::nullopt);
+    }
+
+    // A damaged file gives missing values, never a crash; good lines survive.
+    void damagedFileReadsAsMissing_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("readable");
+        QByteArray garbage;
+        for (int i = 0; i < 4096; ++i)
+            garbage.append(static_cast<char>((i * 7919 + 13) % 256));
+        QTest::newRow("garbage") << garbage << "";
+        QTest::newRow("cut off in a value") << QByteArray("[Settings]\nok=1\nvalue=12") << "ok";
+        QTest::newRow("cut off in an escape") << QByteArray("[Settings]\nvalue=\\x4") << "";
+        QTest::newRow("bad hex") << QByteArray("[Settings]\nok=1\nvalue=\\xZ1\n") << "ok";
+        QTest::newRow("unknown escape") << QByteArray("[Settings]\nvalue=\\n\n") << "";
+        QTest::newRow("control bytes") << QByteArray("[Settings]\nvalue=a\x01\x02\n") << "";
+        QTest::newRow("no section") << QByteArray("value=1\n") << "";
+        QTest::newRow("broken section") << QByteArray("[Settings\nvalue=1\n") << "";
+        QTest::newRow("no equals sign") << QByteArray("[Settings]\nvalue\nok=1\n") << "ok";
+        QTest::newRow("NUL bytes") << QByteArray(64, '\0') << "";
+        QTest::newRow("empty") << QByteArray() << "";
+    }
+    void damagedFileReadsAsMissing()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, readable);
+        QTemporaryDir tmp;
+        FileUserStore store(tmp.path().toStdString());
+        writeFile(store.filePath(), content);
+        QCOMPARE(store.read("Settings", "value"), std::nullopt);
+        if (!readable.isEmpty())
+            QCOMPARE(store.read("Settings", readable.toStdString()), std::optional<std::string>("1"));
+        // The next write gives a good file again.
+        QVERIFY(store.write("Settings", "value", "2"));
+        QCOMPARE(store.read("Settings", "value"), std::optional<std::string>("2"));
+    }
+
+    void unreadableFileReadsAsMissingAndIsNotOverwritten()
+    {
+        QTemporaryDir tmp;
+        FileUserStore store(tmp.path().toStdString());
+        // Root reads anything, so there the "file" is a folder.
+        if (::geteuid() == 0) {
+            QVERIFY(QDir(tmp.path()).mkdir("settings.ini"));
+        } else {
+            QVERIFY(store.write("Settings", "a", "1"));
+            QCOMPARE(::chmod(store.filePath().c_str(), 0), 0);
+        }
+        QCOMPARE(store.read("Settings", "a"), std::nullopt);
+        QVERIFY(!store.write("Settings", "a", "2"));
+    }
+
+    void refusedWriteKeepsTheOldFile()
+    {
+        QTemporaryDir tmp;
+        const std::string dir = tmp.path().toStdString() + "/app";
+        FileUserStore store(dir);
+        QVERIFY(store.write("Settings", "a", "1"));
+        const QByteArray before = fileBytes(store.filePath());
+        if (::geteuid() == 0)
+            QSKIP("root writes into a read-only folder; the full-disk case covers the old file");
+        QCOMPARE(::chmod(dir.c_str(), 0500), 0);
+        const bool written = store.write("Settings", "a", "2");
+        ::chmod(dir.c_str(), 0700);
+        QVERIFY(!written);
+        QCOMPARE(fileBytes(store.filePath()), before);
+        QCOMPARE(store.read("Settings", "a"), std::optional<std::string>("1"));
+    }
+
+    void refusedWhereTheFileIsAFolder()
+    {
+        QTemporaryDir tmp;
+        FileUserStore store(tmp.path().toStdString());
+        QVERIFY(QDir(tmp.path()).mkpath("settings.ini/inside"));
+        QVERIFY(!store.write("Settings", "a", "1"));
+        QVERIFY(QDir(tmp.path() + "/settings.ini/inside").exists());
+    }
+
+    // A disk that fills up during the write: a child process with a small
+    // file size limit, where write() fails with EFBIG instead of a signal.
+    void fullDiskKeepsTheOldFile()
+    {
+        QTemporaryDir tmp;
+        FileUserStore store(tmp.path().toStdString());
+        QVERIFY(store.write("Settings", "a", "1"));
+        const QByteArray before = fileBytes(store.filePath());
+
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            ::signal(SIGXFSZ, SIG_IGN);
+            rlimit limit{};
+            ::getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = 512;
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            const bool written = store.write("Settings", "b", std::string(4096, 'x'));
+            ::_exit(written ? 1 : 0);
+        }
+        int status = -1;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0); // the write reported its failure
+
+        QCOMPARE(fileBytes(store.filePath()), before);
+        QCOMPARE(store.read("Settings", "a"), std::optional<std::string>("1"));
+        QCOMPARE(QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"settings.ini"});
+    }
+
+    void folderFollowsXdgConfigHome_data()
+    {
+        QTest::addColumn<QByteArray>("xdg");
+        QTest::addColumn<QByteArray>("home");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("XDG_CONFIG_HOME") << QByteArray("/cfg") << QByteArray("/home/u") << "/cfg/";
+        QTest::newRow("unset") << QByteArray() << QByteArray("/home/u") << "/home/u/.config/";
+        QTest::newRow("relative is ignored") << QByteArray("cfg") << QByteArray("/home/u") << "/home/u/.config/";
+    }
+    void folderFollowsXdgConfigHome()
+    {
+        QFETCH(QByteArray, xdg);
+        QFETCH(QByteArray, home);
+        QFETCH(QString, expected);
+        const QByteArray savedXdg = qgetenv("XDG_CONFIG_HOME");
+        const QByteArray savedHome = qgetenv("HOME");
+        if (xdg.isEmpty())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", xdg);
+        qputenv("HOME", home);
+        const std::string dir = platform::defaultStoreDirectory();
+        if (savedXdg.isNull())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", savedXdg);
+        qputenv("HOME", savedHome);
+        QCOMPARE(QString::fromStdString(dir), expected + "test_userstore_posix");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUserStorePosix)
+#include "TestUserStorePosix.moc"

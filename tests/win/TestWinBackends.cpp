@@ -1,0 +1,221 @@
+// The Win32 backends against the real Windows API (run under Wine here).
+
+#include "win/WinCheck.h"
+
+#include "Hosts.h"
+#include "app/Settings.h"
+#include "app/UpdateReminder.h"
+#include "outreach/Links.h"
+#include "platform/Backends.h"
+#include "platform/Shell_win32.h"
+#include "platform/Topmost_win32.h"
+#include "platform/UserStore_win32.h"
+#include "support/FakeServices.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+#include <windows.h>
+
+namespace
+{
+
+const char *const TestKey = "Software\\StarbondWinTest";
+
+std::optional<std::pair<DWORD, std::string>> rawValue(const std::string &keyPath, const std::string &name)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return std::nullopt;
+    char data[256];
+    DWORD size = sizeof data;
+    DWORD type = 0;
+    const LONG status = RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE *>(data), &size);
+    RegCloseKey(key);
+    if (status != ERROR_SUCCESS)
+        return std::nullopt;
+    return std::make_pair(type, std::string(data, size));
+}
+
+std::string bytes(std::initializer_list<int> codes)
+{
+    std::string s;
+    for (int c : codes)
+        s.push_back(static_cast<char>(c));
+    return s;
+}
+
+void testRegistryStore()
+{
+    RegDeleteTreeA(HKEY_CURRENT_USER, TestKey);
+    platform::win32::RegistryUserStore store(TestKey);
+    fakes::All fakes;
+    platform::services().store = &store;
+
+    // Missing key, then a missing value in an existing key.
+    CHECK(modHelp::ReadSetting("Duration").empty());
+    CHECK(!store.read("Settings", "absent"));
+
+    CHECK(modHelp::WriteSetting("Install", "1"));
+    CHECK(modHelp::WriteSetting("Duration", "12/7/2026"));
+    const std::string settingsKey = std::string(TestKey) + "\\Settings";
+    const auto install = rawValue(settingsKey, bytes({158, 195, 200, 201, 182, 193, 193}));
+    CHECK(install && install->first == REG_SZ && install->second == bytes({134, 0}));
+    const auto duration = rawValue(settingsKey, bytes({153, 202, 199, 182, 201, 190, 196, 195}));
+    CHECK(duration && duration->first == REG_SZ &&
+          duration->second == bytes({134, 135, 132, 140, 132, 135, 133, 135, 139, 0}));
+    CHECK(modHelp::ReadSetting("Install") == "1");
+    CHECK(modHelp::ReadSetting("Duration") == "12/7/2026");
+    CHECK(!store.read("Settings", "absent"));
+
+    // Every byte an encoded value can hold survives the ANSI registry calls.
+    std::string all;
+    for (int c = 85; c <= 255; ++c)
+        all.push_back(static_cast<char>(c));
+    CHECK(store.write("Settings", "all", all));
+    CHECK(store.read("Settings", "all") == all);
+
+    // The production store is keyed by the program file's name.
+    const std::string hostKey = "Software\\" + platform::programFileName();
+    RegDeleteTreeA(HKEY_CURRENT_USER, hostKey.c_str());
+    CHECK(platform::programFileName() == "test_win_backends");
+    CHECK(platform::hostStore().write("Settings", "n", "v"));
+    const auto hostValue = rawValue(hostKey + "\\Settings", "n");
+    CHECK(hostValue && hostValue->second == bytes({'v', 0}));
+    RegDeleteTreeA(HKEY_CURRENT_USER, hostKey.c_str());
+    RegDeleteTreeA(HKEY_CURRENT_USER, TestKey);
+}
+
+struct ShellCall {
+    HWND owner;
+    std::string operation;
+    std::string file;
+    bool parametersNull;
+    std::string directory;
+    INT show;
+};
+std::vector<ShellCall> shellCalls;
+
+HINSTANCE WINAPI recordShellExecute(HWND owner, LPCSTR op, LPCSTR file, LPCSTR params, LPCSTR dir, INT show)
+{
+    shellCalls.push_back({owner, op ? op : "", file ? file : "", params == nullptr, dir ? dir : "", show});
+    return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(2)); // SE_ERR_FNF: ignored
+}
+
+void testShell()
+{
+    const auto saved = platform::win32::shellExecute;
+    platform::win32::shellExecute = &recordShellExecute;
+    platform::ServicesOverride restore;
+    platform::services().shell = &platform::hostShell();
+
+    modHelp::OpenDownloadPage();
+    modHelp::OpenDownloadPage();
+    CHECK(shellCalls.size() == 2);
+    if (shellCalls.size() == 2) {
+        const ShellCall &c = shellCalls[0];
+        CHECK(c.owner == nullptr);
+        CHECK(c.operation == "Open");
+        CHECK(c.file == std::string("http://") + hosts::Product + "/download-qz-free-starbond.html");
+        CHECK(c.parametersNull);
+        CHECK(c.directory == "C:\\");
+        CHECK(c.show == SW_SHOWNORMAL && c.show == 1);
+        CHECK(shellCalls[1].file == c.file);
+    }
+
+    // Typed text reaches the shell unescaped, in the ANSI code page.
+    shellCalls.clear();
+    modTellAFriend::ReferralUrl = "http://www.velmora.example/x?taf1=Ren\xc3\xa9 & co\r\n";
+    modTellAFriend::OpenReferralUrl();
+    CHECK(shellCalls.size() == 1);
+    if (GetACP() == 1252 && shellCalls.size() == 1)
+        CHECK(shellCalls[0].file == "http://www.velmora.example/x?taf1=Ren\xe9 & co\r\n");
+    platform::win32::shellExecute = saved;
+}
+
+LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+void testTopmost()
+{
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = windowProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "StarbondTopmostTest";
+    RegisterClassA(&wc);
+    HWND hwnd = CreateWindowExA(0, wc.lpszClassName, "Starbond", WS_OVERLAPPEDWINDOW, 40, 50, 300, 200, nullptr,
+                                nullptr, wc.hInstance, nullptr);
+    CHECK(hwnd != nullptr);
+    if (!hwnd)
+        return;
+    RECT before{};
+    GetWindowRect(hwnd, &before);
+    CHECK((GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) == 0);
+    platform::win32::SetTopmost(reinterpret_cast<std::uintptr_t>(hwnd));
+    CHECK((GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
+    CHECK(IsWindowVisible(hwnd));
+    RECT after{};
+    GetWindowRect(hwnd, &after);
+    CHECK(after.left == before.left && after.top == before.top && after.right == before.right &&
+          after.bottom == before.bottom);
+    DestroyWindow(hwnd);
+}
+
+void testCalendar()
+{
+    platform::Calendar &calendar = platform::hostCalendar();
+    const platform::CivilDate today = calendar.today();
+    CHECK(today.year >= 2024 && today.month >= 1 && today.month <= 12 && today.day >= 1 && today.day <= 31);
+
+    for (const platform::CivilDate d : {today, platform::CivilDate{2026, 12, 7}, platform::CivilDate{2000, 2, 29},
+                                        platform::CivilDate{1999, 1, 31}, platform::CivilDate{2049, 12, 31}}) {
+        const std::string text = calendar.formatShortDate(d);
+        CHECK(!text.empty());
+        const auto back = calendar.parseShortDate(text);
+        CHECK(back && *back == d);
+        if (!back || !(*back == d))
+            std::printf("  round trip of \"%s\"\n", text.c_str());
+    }
+    CHECK(calendar.parseShortDate("2026-12-07") == (platform::CivilDate{2026, 12, 7}));
+    CHECK(!calendar.parseShortDate("2026-02-30"));
+    CHECK(!calendar.parseShortDate(""));
+    CHECK(!calendar.parseShortDate("not a date"));
+    // A date that does not exist, written in the user's own form.
+    std::string bad = calendar.formatShortDate({2026, 2, 28});
+    if (const auto pos = bad.find("28"); pos != std::string::npos)
+        CHECK(!calendar.parseShortDate(bad.replace(pos, 2, "30")));
+}
+
+// The reminder on the real registry and calendar: the first start stores the
+// user's short date, the next start reads it back and stays quiet.
+void testReminderOnHost()
+{
+    RegDeleteTreeA(HKEY_CURRENT_USER, TestKey);
+    platform::win32::RegistryUserStore store(TestKey);
+    fakes::All fakes;
+    platform::services().store = &store;
+    platform::services().calendar = &platform::hostCalendar();
+
+    modHelp::CheckUpdateReminder();
+    CHECK(modHelp::ReadSetting("Install") == "1");
+    CHECK(modHelp::ReadSetting("Duration") ==
+          platform::hostCalendar().formatShortDate(platform::hostCalendar().today()));
+    modHelp::CheckUpdateReminder();
+    CHECK(fakes.messageBoxes.shown.empty());
+    CHECK(fakes.shell.opened.empty());
+    RegDeleteTreeA(HKEY_CURRENT_USER, TestKey);
+}
+
+} // namespace
+
+int main()
+{
+    testRegistryStore();
+    testShell();
+    testTopmost();
+    testCalendar();
+    testReminderOnHost();
+    return wincheck::summary();
+}
