@@ -1,0 +1,365 @@
+#include "ui/frmMain.h"
+
+#include "app/Shutdown.h"
+#include "outreach/Links.h"
+#include "platform/Services.h"
+#include "reading/Composition.h"
+#include "ui/Layout.h"
+#include "ui/frmAbout.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabBar>
+#include <QTextCursor>
+#include <QTextEdit>
+
+// Outside any namespace, as the resource's initialiser is a global symbol;
+// naming it keeps the images in the link from the static library.
+static void initImages()
+{
+    Q_INIT_RESOURCE(starbond);
+}
+
+QIcon ui::StarbondIcon()
+{
+    initImages();
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/starbond/icons/%1").arg(size), QSize(size, size));
+    return icon;
+}
+
+namespace
+{
+
+using platform::MsgIcon;
+
+void showMessage(const std::string &text, MsgIcon icon)
+{
+    if (platform::MessageBoxes *boxes = platform::services().messageBoxes)
+        boxes->show(text, icon, platform::MsgButtons::Ok);
+}
+
+std::array<modStarbond::BirthInput, 2> readInput(const frmMain &w)
+{
+    std::array<modStarbond::BirthInput, 2> input;
+    for (int i : {0, 1}) {
+        input[i].nameText = w.txtName[i]->text().toStdString();
+        input[i].dayPosition = w.cboDate[i]->currentIndex();
+        input[i].monthPosition = w.cboMonth[i]->currentIndex();
+        input[i].monthText = w.cboMonth[i]->currentText().toStdString();
+        input[i].yearText = w.cboYear[i]->currentText().toStdString();
+    }
+    return input;
+}
+
+// Writes a value label; those without word wrap size themselves to the text.
+void setCaption(QLabel *label, const std::string &text)
+{
+    label->setText(QString::fromStdString(text));
+    if (!label->wordWrap())
+        label->adjustSize();
+}
+
+bool isNameCharacter(int code)
+{
+    return (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') || code == 8 || code == ' ';
+}
+
+// The characters a key press delivers, as the key-press codes of a text box.
+// Keys that deliver none (cursor keys, Delete, Tab, Alt shortcuts) give an
+// empty string and pass untouched.
+QString typedCharacters(const QKeyEvent &event)
+{
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return QString(QChar(13));
+    case Qt::Key_Backspace:
+        return QString(QChar(8));
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+        return {};
+    default:
+        break;
+    }
+    const Qt::KeyboardModifiers mods = event.modifiers();
+    if (mods & (Qt::AltModifier | Qt::MetaModifier))
+        return {};
+    if (mods & Qt::ControlModifier) {
+        if (event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
+            return QString(QChar(event.key() - Qt::Key_A + 1));
+        return {};
+    }
+    return event.text();
+}
+
+} // namespace
+
+frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(ui::WindowTitle);
+    setWindowIcon(ui::StarbondIcon());
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(ui::verdana(8.25));
+
+    buildWindow();
+    buildInputView();
+    buildResultView();
+    buildMenus();
+    setKeyboardOrder();
+    setFixedSize(sizeHint()); // before the native window exists
+
+    Form_Load();
+    txtName[0]->setFocus();
+}
+
+void frmMain::Form_Load()
+{
+    for (int n = 1; n <= 31; ++n)
+        for (QComboBox *c : cboDate)
+            c->addItem(QString::number(n));
+    static const char *const months[] = {"January", "February", "March",     "April",   "May",      "June",
+                                         "July",    "August",   "September", "October", "November", "December"};
+    for (QComboBox *c : cboMonth)
+        for (const char *month : months)
+            c->addItem(QString::fromLatin1(month));
+    for (int y = 1900; y <= 2050; ++y)
+        for (QComboBox *c : cboYear)
+            c->addItem(QString::number(y));
+    for (int i : {0, 1})
+        for (QComboBox *c : {cboDate[i], cboMonth[i], cboYear[i]})
+            c->setCurrentIndex(0);
+    fraMain->raise();
+}
+
+void frmMain::txtName_KeyPress(int index, int &KeyAscii)
+{
+    if (isNameCharacter(KeyAscii))
+        return;
+    showMessage("First Name Can Accept Text Only", MsgIcon::Critical);
+    KeyAscii = 0;
+    txtName[index]->setFocus();
+}
+
+// True when the text must not reach the box. Each character goes through the
+// key-press handler on its own, as typing it would. Only typing is filtered:
+// a paste from the context menu or Shift+Insert, or a drop, is not.
+bool frmMain::refuseTypedText(int index, const QString &text)
+{
+    for (QChar c : text) {
+        int code = c.unicode();
+        txtName_KeyPress(index, code);
+        if (code == 0)
+            return true;
+    }
+    return false;
+}
+
+bool frmMain::ValidateInput()
+{
+    const auto fault = modStarbond::FirstInputFault(readInput(*this));
+    if (!fault)
+        return true;
+    showMessage(fault->message, fault->icon);
+    if (fault->focusPerson)
+        txtName[*fault->focusPerson]->setFocus();
+    return false;
+}
+
+void frmMain::cmdProceed_Click()
+{
+    if (!ValidateInput())
+        return;
+    modStarbond::FillPersons(readInput(*this));
+    for (int i : {0, 1})
+        setCaption(lblResult[10 * i], modStarbond::Persons[i].sunSign);
+    ShowPersonCard(true);
+    ShowPersonCard(false);
+    ShowCompatibility();
+    TS->setCurrentIndex(0);
+    fraDisplay[0]->raise();
+    fraResult->raise();
+}
+
+void frmMain::ShowPersonCard(bool isUser)
+{
+    const int person = isUser ? 0 : 1;
+    const auto card = modStarbond::ComposePersonCard(modStarbond::Persons[person]);
+    if (!card)
+        return;
+    const std::pair<int, const std::string &> values[] = {
+        {1, card->planet},   {2, card->archetype}, {3, card->characteristics}, {4, card->alsoKnownAs},
+        {5, card->keywords}, {7, card->ruler},     {8, card->tarotCard},       {9, card->detriment},
+    };
+    for (const auto &[index, text] : values)
+        setCaption(lblResult[index + 10 * person], text);
+}
+
+void frmMain::ShowCompatibility()
+{
+    const auto runs = modStarbond::ComposeCompatibility(modStarbond::Persons[0], modStarbond::Persons[1]);
+    RTB->clear();
+    QTextCursor cursor(RTB->document());
+    cursor.beginEditBlock();
+    QTextCharFormat format;
+    format.setFont(ui::verdana(8.25));
+    for (const modStarbond::TextRun &run : runs) {
+        format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
+        const QStringList lines = QString::fromStdString(run.text).split(QStringLiteral("\r\n"));
+        for (qsizetype k = 0; k < lines.size(); ++k) {
+            if (k > 0)
+                cursor.insertBlock(QTextBlockFormat(), format);
+            cursor.insertText(lines[k], format);
+        }
+    }
+    cursor.endEditBlock();
+}
+
+void frmMain::TS_Click()
+{
+    const int tab = TS->currentIndex();
+    fraDisplay[tab == 0 ? 0 : tab == 1 ? 1 : 2]->raise();
+}
+
+void frmMain::cmdBackToMain_Click()
+{
+    for (QLineEdit *box : txtName)
+        box->clear();
+    txtName[0]->setFocus();
+    for (int i : {0, 1})
+        for (QComboBox *c : {cboDate[i], cboMonth[i], cboYear[i]})
+            c->setCurrentIndex(0);
+    fraMain->raise();
+}
+
+void frmMain::cmdBack_Click(int person)
+{
+    modStarbond::PersonEntry &entry = modStarbond::Persons[person];
+    --entry.PlanetPos;
+    if (entry.PlanetPos < 0) {
+        showMessage("You are at the first record", MsgIcon::Critical);
+        entry.PlanetPos = 0;
+    } else {
+        ShowPersonCard(person == 0);
+    }
+}
+
+void frmMain::cmdNext_Click(int person)
+{
+    modStarbond::PersonEntry &entry = modStarbond::Persons[person];
+    ++entry.PlanetPos;
+    if (entry.PlanetPos >= 2 || entry.Planets[entry.PlanetPos] == modStarbond::NoPlanet) {
+        showMessage("You are at the last record", MsgIcon::Critical);
+        entry.PlanetPos = 1;
+    } else {
+        ShowPersonCard(person == 0);
+    }
+}
+
+// Empties the clipboard only of what this program put there; another
+// program's data stays.
+void frmMain::emptyOwnClipboard()
+{
+    platform::Clipboard *clipboard = platform::services().clipboard;
+    if (clipboard && clipboard->ownsContent())
+        clipboard->clear();
+}
+
+void frmMain::mnuOnline_Click()
+{
+    modHelp::OpenOnlineHelp();
+}
+void frmMain::mnuVisit_Click()
+{
+    modHelp::OpenHomePage();
+}
+void frmMain::mnuUpdate_Click()
+{
+    modHelp::OpenDownloadPage();
+}
+void frmMain::mnuAbout_Click()
+{
+    ShowAboutWindow(this);
+}
+void frmMain::mnuDonate_Click()
+{
+    modHelp::OpenDonationPage();
+}
+void frmMain::mnuMakeMoney_Click()
+{
+    modHelp::OpenFullBrandPage();
+}
+void frmMain::Label14_Click()
+{
+    modHelp::OpenHomePage();
+}
+void frmMain::lblCobrand_Click()
+{
+    modHelp::OpenCoBrandPage();
+}
+void frmMain::lblFullBrand_Click()
+{
+    modHelp::OpenFullBrandPage();
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    for (int i : {0, 1}) {
+        if (watched != txtName[i])
+            continue;
+        if (event->type() == QEvent::KeyPress)
+            return refuseTypedText(i, typedCharacters(*static_cast<QKeyEvent *>(event)));
+        if (event->type() == QEvent::InputMethod)
+            return refuseTypedText(i, static_cast<QInputMethodEvent *>(event)->commitString());
+        return false;
+    }
+    if (watched == RTB->viewport()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            RTB_MouseDown();
+            break;
+        case QEvent::MouseButtonRelease:
+            RTB_MouseUp();
+            RTB_Click();
+            break;
+        case QEvent::MouseMove:
+            RTB_MouseMove();
+            break;
+        default:
+            break;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::showEvent(QShowEvent *event)
+{
+    if (!m_centred) {
+        m_centred = true;
+        if (QScreen *s = screen()) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(s->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
+    QMainWindow::showEvent(event);
+}
+
+// Form_Unload: never refuses the close.
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    MainWindowClosing();
+    event->accept();
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+// Shared set-up of the main window tests: a shown frmMain with every platform
+// service faked, and the small look-ups the tests repeat.
+
+#include "support/FakeServices.h"
+#include "ui/Layout.h"
+#include "ui/frmMain.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+#include <memory>
+
+namespace uitest
+{
+
+template <class T> T *child(QWidget *window, const QString &name)
+{
+    T *w = window->findChild<T *>(name);
+    if (!w)
+        qWarning("no child named %s", qPrintable(name));
+    return w;
+}
+
+// True when a lies above b among the children of their common parent.
+inline bool inFront(const QWidget *a, const QWidget *b)
+{
+    const QObjectList &siblings = a->parentWidget()->children();
+    return siblings.indexOf(a) > siblings.indexOf(b);
+}
+
+// The window as start-up leaves it, with fakes for every service.
+struct MainWindow {
+    MainWindow()
+    {
+        ui::initAppearance();
+        window = new frmMain;
+        window->show();
+        QApplication::setActiveWindow(window);
+        if (!QTest::qWaitForWindowExposed(window))
+            qWarning("main window not exposed");
+    }
+    ~MainWindow() { delete window.data(); }
+    MainWindow(const MainWindow &) = delete;
+    MainWindow &operator=(const MainWindow &) = delete;
+
+    template <class T> T *get(const QString &name) const { return child<T>(window, name); }
+
+    // Types a name and picks a date with the keyboard, as a user would.
+    void enterPerson(int person, const QString &name, int day, const QString &month, int year) const
+    {
+        const QString n = QString::number(person);
+        auto *box = get<QLineEdit>(QStringLiteral("txtName_") + n);
+        box->setFocus();
+        QTest::keyClicks(box, name);
+        pick(get<QComboBox>(QStringLiteral("cboDate_") + n), QString::number(day));
+        pick(get<QComboBox>(QStringLiteral("cboMonth_") + n), month);
+        pick(get<QComboBox>(QStringLiteral("cboYear_") + n), QString::number(year));
+    }
+
+    // Moves a closed pick-list with the arrow keys until it shows the text.
+    static void pick(QComboBox *box, const QString &text)
+    {
+        box->setFocus();
+        const int target = box->findText(text);
+        while (box->currentIndex() < target)
+            QTest::keyClick(box, Qt::Key_Down);
+        while (box->currentIndex() > target)
+            QTest::keyClick(box, Qt::Key_Up);
+    }
+
+    void clickProceed() const { QTest::mouseClick(get<QWidget>(QStringLiteral("cmdProceed")), Qt::LeftButton); }
+
+    void readAnnAndBob() const
+    {
+        enterPerson(0, QStringLiteral("Ann"), 10, QStringLiteral("August"), 1990);
+        enterPerson(1, QStringLiteral("Bob"), 15, QStringLiteral("May"), 1988);
+        clickProceed();
+    }
+
+    fakes::All fakes;
+    QPointer<frmMain> window;
+};
+
+} // namespace uitest

@@ -1,0 +1,627 @@
+// The main window driven as a user drives it: typing, clicking, the Tab key.
+
+#include "MainWindowFixture.h"
+
+#include "outreach/Links.h"
+#include "platform/qt/QtServices.h"
+#include "reading/Archetypes.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QGroupBox>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTimer>
+
+using platform::MsgIcon;
+using uitest::inFront;
+
+Q_DECLARE_METATYPE(platform::MsgIcon)
+Q_DECLARE_METATYPE(std::string)
+
+namespace
+{
+
+QString text(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+// The URL an opener hands to the shell, found by calling it on a fake.
+std::string urlOf(void (*opener)())
+{
+    fakes::All probe;
+    opener();
+    return probe.shell.opened.empty() ? std::string() : probe.shell.opened.back();
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void formLoad_fillsListsAndFocusesUsersName();
+    void window_isLaidOutAsDesigned_data();
+    void window_isLaidOutAsDesigned();
+    void nameFilter_data();
+    void nameFilter();
+    void validation_showsFirstFaultAndMovesFocus_data();
+    void validation_showsFirstFaultAndMovesFocus();
+    void validation_throughRealMessageBox();
+    void reading_fillsCardsAndCompatibilityText();
+    void tabs_bringTheirPageToFront();
+    void doItOnceAgain_clearsInputAndShowsInputView();
+    void tabKey_followsDesignedOrderThroughCoveredView();
+    void secondReading_leavesNothingOfTheFirst();
+    void recordButtons_reportEndsOfPlanetList();
+    void compatibilityBox_emptiesOnlyOwnClipboard_data();
+    void compatibilityBox_emptiesOnlyOwnClipboard();
+    void menusAndLabels_openTheirPage_data();
+    void menusAndLabels_openTheirPage();
+    void promotionalStrip_showsAndOpensTheLabelOnTop();
+    void about_isModalAndFreshEachTime();
+    void exit_closesWindowLikeCloseBox_data();
+    void exit_closesWindowLikeCloseBox();
+};
+
+void TestMainWindow::formLoad_fillsListsAndFocusesUsersName()
+{
+    uitest::MainWindow m;
+    const QStringList months = {QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+                                QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
+                                QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
+                                QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
+    for (QString i : {QStringLiteral("0"), QStringLiteral("1")}) {
+        auto *day = m.get<QComboBox>(QStringLiteral("cboDate_") + i);
+        auto *month = m.get<QComboBox>(QStringLiteral("cboMonth_") + i);
+        auto *year = m.get<QComboBox>(QStringLiteral("cboYear_") + i);
+        QCOMPARE(day->count(), 31);
+        for (int n = 0; n < 31; ++n)
+            QCOMPARE(day->itemText(n), QString::number(n + 1));
+        QCOMPARE(month->count(), 12);
+        for (int n = 0; n < 12; ++n)
+            QCOMPARE(month->itemText(n), months[n]);
+        QCOMPARE(year->count(), 151);
+        QCOMPARE(year->itemText(0), QStringLiteral("1900"));
+        QCOMPARE(year->itemText(150), QStringLiteral("2050"));
+        QCOMPARE(day->currentText(), QStringLiteral("1"));
+        QCOMPARE(month->currentText(), QStringLiteral("January"));
+        QCOMPARE(year->currentText(), QStringLiteral("1900"));
+        QVERIFY(m.get<QLineEdit>(QStringLiteral("txtName_") + i)->text().isEmpty());
+    }
+    QCOMPARE(QApplication::focusWidget(), m.get<QWidget>(QStringLiteral("txtName_0")));
+    QVERIFY(inFront(m.get<QWidget>(QStringLiteral("fraMain")), m.get<QWidget>(QStringLiteral("fraResult"))));
+}
+
+void TestMainWindow::window_isLaidOutAsDesigned_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QString>("caption");
+    auto row = [](const char *name, QRect r, const char *caption = "") {
+        QTest::newRow(name) << QString::fromLatin1(name) << r << QString::fromLatin1(caption);
+    };
+    row("fraFullBrand", {0, 5385, 8250, 875});
+    row("fraMain", {0, 480, 8250, 4900});
+    row("fraResult", {0, 480, 8250, 4900});
+    row("Label14", {1590, 30, 5070, 435},
+        "The Most Popular Online Mystic Discussion Forum. Click Here To Visit Velmora Now.");
+    row("lblCobrand", {90, 165, 8100, 650},
+        "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &  "
+        "link here. See \"Help\" for details. Click Here for more info on co-branding.");
+    row("lblFullBrand", {90, 165, 8100, 650},
+        "Home Business Opportunity. Start your own Internet business and make money online. Get this software "
+        "fully branded for your website. Click here for more details.");
+    row("Picture1", {1622, 2175, 1545, 1575});
+    row("Frame1_0", {4607, 720, 3250, 1600}, "Your Personal Details");
+    row("Frame1_1", {4607, 2400, 3250, 1600}, "Your Partner's Personal Details");
+    row("cmdProceed", {4607, 4080, 3250, 550}, "&Get Our Starbond Reading");
+    row("txtName_1", {120, 480, 3000, 300});
+    row("cboMonth_0", {845, 1080, 1350, 315});
+    row("cboYear_1", {2220, 1080, 900, 315});
+    row("cmdBackToMain", {4005, 4450, 4200, 375}, "&Do It Once Again");
+    row("TS", {0, 90, 8250, 750});
+    row("fraDisplay_1", {0, 440, 8250, 3900});
+    row("RTB", {120, 240, 8025, 3495});
+    row("lblResult_13", {120, 2430, 7965, 780});
+    row("cmdNext2", {7125, 3450, 1000, 350}, "&Next");
+}
+
+void TestMainWindow::window_isLaidOutAsDesigned()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    QFETCH(QString, caption);
+    uitest::MainWindow m;
+    auto *w = m.get<QWidget>(name);
+    QVERIFY(w);
+    QCOMPARE(w->geometry(), ui::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    if (auto *label = qobject_cast<QLabel *>(w); label && !caption.isEmpty())
+        QCOMPARE(label->text(), caption);
+    if (auto *button = qobject_cast<QAbstractButton *>(w))
+        QCOMPARE(button->text(), caption);
+    if (auto *frame = qobject_cast<QGroupBox *>(w))
+        QCOMPARE(frame->title(), caption);
+
+    QCOMPARE(m.window->windowTitle(), QStringLiteral("Starbond v1.0"));
+    QCOMPARE(m.window->centralWidget()->size(), QSize(550, 418));
+    QCOMPARE(m.window->minimumSize(), m.window->maximumSize());
+    QVERIFY(m.window->windowFlags() & Qt::WindowMinimizeButtonHint);
+    QVERIFY(!(m.window->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(m.window->font().family(), QStringLiteral("Verdana"));
+    QCOMPARE(m.window->font().pointSizeF(), 8.25);
+}
+
+void TestMainWindow::nameFilter_data()
+{
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("key"); // pressed after the text; 0 for none
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("messages");
+
+    QTest::newRow("apostrophe") << 0 << "O'Brien" << 0 << 0 << "OBrien" << 1;
+    QTest::newRow("partner's box too") << 1 << "O'Brien" << 0 << 0 << "OBrien" << 1;
+    QTest::newRow("letters and blank") << 0 << "Anne marie Z" << 0 << 0 << "Anne marie Z" << 0;
+    QTest::newRow("digits, hyphen, full stop") << 1 << "J-9.k" << 0 << 0 << "Jk" << 3;
+    QTest::newRow("accented letter") << 0 << QStringLiteral("Ren\u00e9") << 0 << 0 << "Ren" << 1;
+    QTest::newRow("enter") << 0 << "Al" << int(Qt::Key_Return) << 0 << "Al" << 1;
+    QTest::newRow("keypad enter") << 1 << "Al" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "Al" << 1;
+    QTest::newRow("backspace") << 0 << "Abc" << int(Qt::Key_Backspace) << 0 << "Ab" << 0;
+    QTest::newRow("ctrl+c") << 0 << "Ab" << int(Qt::Key_C) << int(Qt::ControlModifier) << "Ab" << 1;
+    QTest::newRow("ctrl+v") << 0 << "Ab" << int(Qt::Key_V) << int(Qt::ControlModifier) << "Ab" << 1;
+    QTest::newRow("ctrl+x") << 1 << "Ab" << int(Qt::Key_X) << int(Qt::ControlModifier) << "Ab" << 1;
+    QTest::newRow("cursor key delivers no character") << 0 << "Ab" << int(Qt::Key_Left) << 0 << "Ab" << 0;
+    QTest::newRow("home") << 0 << "Ab" << int(Qt::Key_Home) << 0 << "Ab" << 0;
+}
+
+void TestMainWindow::nameFilter()
+{
+    QFETCH(int, box);
+    QFETCH(QString, typed);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, expected);
+    QFETCH(int, messages);
+    uitest::MainWindow m;
+    auto *name = m.get<QLineEdit>(QStringLiteral("txtName_%1").arg(box));
+    name->setFocus();
+    for (QChar c : typed) {
+        if (c.unicode() < 128)
+            QTest::keyClick(name, c.toLatin1());
+        else // a letter from a national keyboard layout
+            QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+    if (key)
+        QTest::keyClick(name, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+
+    QCOMPARE(name->text(), expected);
+    QCOMPARE(int(m.fakes.messageBoxes.shown.size()), messages);
+    for (const auto &shown : m.fakes.messageBoxes.shown) {
+        QCOMPARE(shown.text, std::string("First Name Can Accept Text Only"));
+        QCOMPARE(shown.icon, MsgIcon::Critical);
+        QCOMPARE(shown.buttons, platform::MsgButtons::Ok);
+    }
+    QCOMPARE(QApplication::focusWidget(), name);
+}
+
+void TestMainWindow::validation_showsFirstFaultAndMovesFocus_data()
+{
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QString>("partner");
+    QTest::addColumn<QString>("userMonth");
+    QTest::addColumn<int>("userDay");
+    QTest::addColumn<QString>("partnerMonth");
+    QTest::addColumn<int>("partnerDay");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<MsgIcon>("icon");
+    QTest::addColumn<QString>("focus");
+
+    const QString jan = QStringLiteral("January");
+    QTest::newRow("both names empty") << ""
+                                      << "" << jan << 1 << jan << 1 << "Please Enter Your Name" << MsgIcon::Critical
+                                      << "txtName_0";
+    QTest::newRow("user's name blanks only")
+        << "   "
+        << "Bob" << jan << 1 << jan << 1 << "Please Enter Your Name" << MsgIcon::Critical << "txtName_0";
+    QTest::newRow("partner's name before user's date")
+        << "Ann"
+        << ""
+        << "February" << 31 << jan << 1 << "Please Enter Your Partner's Name" << MsgIcon::Critical << "txtName_1";
+    QTest::newRow("user's 30 February") << "Ann"
+                                        << "Bob"
+                                        << "February" << 30 << "April" << 31 << "Please Enter Correct Date Or Month!"
+                                        << MsgIcon::Information << "cmdProceed";
+    QTest::newRow("partner's 31 April") << "Ann"
+                                        << "Bob" << jan << 31 << "April" << 31 << "Please Enter Correct Date Or Month !"
+                                        << MsgIcon::Information << "cmdProceed";
+}
+
+void TestMainWindow::validation_showsFirstFaultAndMovesFocus()
+{
+    QFETCH(QString, user);
+    QFETCH(QString, partner);
+    QFETCH(QString, userMonth);
+    QFETCH(int, userDay);
+    QFETCH(QString, partnerMonth);
+    QFETCH(int, partnerDay);
+    QFETCH(QString, message);
+    QFETCH(MsgIcon, icon);
+    QFETCH(QString, focus);
+    uitest::MainWindow m;
+    m.enterPerson(0, user, userDay, userMonth, 1901);
+    m.enterPerson(1, partner, partnerDay, partnerMonth, 1901);
+
+    m.clickProceed();
+
+    QCOMPARE(int(m.fakes.messageBoxes.shown.size()), 1);
+    QCOMPARE(text(m.fakes.messageBoxes.shown[0].text), message);
+    QCOMPARE(m.fakes.messageBoxes.shown[0].icon, icon);
+    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+    QVERIFY(inFront(m.get<QWidget>(QStringLiteral("fraMain")), m.get<QWidget>(QStringLiteral("fraResult"))));
+}
+
+void TestMainWindow::validation_throughRealMessageBox()
+{
+    uitest::MainWindow m;
+    platform::installQtServices(); // restored with the fakes
+    QString seenText, seenTitle;
+    QMessageBox::Icon seenIcon = QMessageBox::NoIcon;
+    QTimer::singleShot(0, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            seenText = box->text();
+            seenTitle = box->windowTitle();
+            seenIcon = box->icon();
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        }
+    });
+    m.clickProceed();
+    QCOMPARE(seenText, QStringLiteral("Please Enter Your Name"));
+    QCOMPARE(seenTitle, QStringLiteral("Starbond"));
+    QCOMPARE(seenIcon, QMessageBox::Critical);
+    QCOMPARE(m.window->focusWidget(), m.get<QWidget>(QStringLiteral("txtName_0")));
+}
+
+void TestMainWindow::reading_fillsCardsAndCompatibilityText()
+{
+    uitest::MainWindow m;
+    auto *tabs = m.get<QTabBar>(QStringLiteral("TS"));
+    tabs->setCurrentIndex(2); // a tab left selected by the user does not stick
+    m.readAnnAndBob();
+    QVERIFY(m.fakes.messageBoxes.shown.empty());
+
+    modStarbond::LoadArchetypes();
+    const auto &sun = modStarbond::ArchetypeTable[0];
+    const auto &venus = modStarbond::ArchetypeTable[3];
+    const std::pair<int, QString> expected[] = {
+        {0, "Leo"},
+        {1, "SUN"},
+        {2, "The King"},
+        {3, text(sun.Characteristics)},
+        {4, "The Leader, The Star"},
+        {5, "Happy, Enthusiastic, Confident, Positive"},
+        {7, "Leo"},
+        {8, "The Sun"},
+        {9, "Aquarius"},
+        {10, "Taurus"},
+        {11, "VENUS"},
+        {12, "The Diplomat"},
+        {13, text(venus.Characteristics)},
+        {14, "The Lover, The Artist"},
+        {15, "Loving, Warm, Affectionate, Artistic, Sensual"},
+        {17, "Taurus And Libra"},
+        {18, "The Empress"},
+        {19, "Scorpio And Aries"},
+    };
+    for (const auto &[index, value] : expected)
+        QCOMPARE(m.get<QLabel>(QStringLiteral("lblResult_%1").arg(index))->text(), value);
+    QVERIFY(!m.window->findChild<QLabel *>(QStringLiteral("lblResult_6")));
+    QVERIFY(!m.window->findChild<QLabel *>(QStringLiteral("lblResult_16")));
+
+    QCOMPARE(tabs->currentIndex(), 0);
+    QVERIFY(inFront(m.get<QWidget>(QStringLiteral("fraResult")), m.get<QWidget>(QStringLiteral("fraMain"))));
+    for (const char *other : {"fraDisplay_1", "fraDisplay_2", "TS"})
+        QVERIFY(inFront(m.get<QWidget>(QStringLiteral("fraDisplay_0")), m.get<QWidget>(QLatin1String(other))));
+
+    struct Line {
+        QString text;
+        bool bold;
+    };
+    const Line lines[] = {
+        {"Compatibility of Ann with Bob", true},
+        {"Romancing the Sun person.", true},
+        {text(sun.Romancing), false},
+        {"", false},
+        {"Compatibility of Bob with Ann", true},
+        {"Romancing the Venus person.", true},
+        {text(venus.Romancing), false},
+        {"", false},
+        {"", false},
+    };
+    const QTextDocument *doc = m.get<QTextEdit>(QStringLiteral("RTB"))->document();
+    QCOMPARE(doc->blockCount(), int(std::size(lines)));
+    QTextBlock block = doc->begin();
+    for (const Line &line : lines) {
+        QCOMPARE(block.text(), line.text);
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            QCOMPARE(format.fontWeight() >= QFont::Bold, line.bold);
+            QCOMPARE(format.font().family(), QStringLiteral("Verdana"));
+            QCOMPARE(format.font().pointSizeF(), 8.25);
+        }
+        block = block.next();
+    }
+}
+
+void TestMainWindow::tabs_bringTheirPageToFront()
+{
+    uitest::MainWindow m;
+    m.readAnnAndBob();
+    auto *tabs = m.get<QTabBar>(QStringLiteral("TS"));
+    QWidget *pages[] = {m.get<QWidget>(QStringLiteral("fraDisplay_0")), m.get<QWidget>(QStringLiteral("fraDisplay_1")),
+                        m.get<QWidget>(QStringLiteral("fraDisplay_2"))};
+    for (int tab : {2, 1, 0, 2, 2}) {
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
+        QCOMPARE(tabs->currentIndex(), tab);
+        for (int other = 0; other < 3; ++other)
+            if (other != tab)
+                QVERIFY(inFront(pages[tab], pages[other]));
+        // The tab row stays visible above the page.
+        const QPoint tabCentre = tabs->mapTo(m.window->centralWidget(), tabs->tabRect(tab).center());
+        QCOMPARE(m.window->centralWidget()->childAt(tabCentre), tabs);
+    }
+    QCOMPARE(tabs->tabText(0), QStringLiteral("Your Cosmic Reading"));
+    QCOMPARE(tabs->tabText(1), QStringLiteral("Your Partner's Cosmic Reading"));
+    QCOMPARE(tabs->tabText(2), QStringLiteral("Starbond"));
+}
+
+void TestMainWindow::doItOnceAgain_clearsInputAndShowsInputView()
+{
+    uitest::MainWindow m;
+    m.readAnnAndBob();
+    auto *tabs = m.get<QTabBar>(QStringLiteral("TS"));
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+
+    QTest::mouseClick(m.get<QWidget>(QStringLiteral("cmdBackToMain")), Qt::LeftButton);
+
+    for (QString i : {QStringLiteral("0"), QStringLiteral("1")}) {
+        QVERIFY(m.get<QLineEdit>(QStringLiteral("txtName_") + i)->text().isEmpty());
+        QCOMPARE(m.get<QComboBox>(QStringLiteral("cboDate_") + i)->currentText(), QStringLiteral("1"));
+        QCOMPARE(m.get<QComboBox>(QStringLiteral("cboMonth_") + i)->currentText(), QStringLiteral("January"));
+        QCOMPARE(m.get<QComboBox>(QStringLiteral("cboYear_") + i)->currentText(), QStringLiteral("1900"));
+    }
+    QCOMPARE(QApplication::focusWidget(), m.get<QWidget>(QStringLiteral("txtName_0")));
+    QVERIFY(inFront(m.get<QWidget>(QStringLiteral("fraMain")), m.get<QWidget>(QStringLiteral("fraResult"))));
+    QCOMPARE(tabs->currentIndex(), 2);
+    QCOMPARE(m.get<QLabel>(QStringLiteral("lblResult_1"))->text(), QStringLiteral("SUN")); // cards are kept
+
+    m.clickProceed();
+    QCOMPARE(int(m.fakes.messageBoxes.shown.size()), 1);
+    QCOMPARE(m.fakes.messageBoxes.shown[0].text, std::string("Please Enter Your Name"));
+}
+
+void TestMainWindow::tabKey_followsDesignedOrderThroughCoveredView()
+{
+    uitest::MainWindow m;
+    const QStringList order = {"cboDate_0",  "cboMonth_0", "cboYear_0",  "txtName_1",     "cboDate_1",
+                               "cboMonth_1", "cboYear_1",  "cmdProceed", "cmdBackToMain", "TS",
+                               "Picture1",   "RTB",        "txtName_0"};
+    for (const QString &next : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), next);
+    }
+
+    // Space on the covered button clears the input; the input view stays.
+    m.enterPerson(0, QStringLiteral("Ann"), 10, QStringLiteral("August"), 1990);
+    auto *back = m.get<QWidget>(QStringLiteral("cmdBackToMain"));
+    m.get<QWidget>(QStringLiteral("cmdProceed"))->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), back);
+    QTest::keyClick(back, Qt::Key_Space);
+    QVERIFY(m.get<QLineEdit>(QStringLiteral("txtName_0"))->text().isEmpty());
+    QCOMPARE(m.get<QComboBox>(QStringLiteral("cboMonth_0"))->currentIndex(), 0);
+    QVERIFY(inFront(m.get<QWidget>(QStringLiteral("fraMain")), m.get<QWidget>(QStringLiteral("fraResult"))));
+}
+
+void TestMainWindow::secondReading_leavesNothingOfTheFirst()
+{
+    uitest::MainWindow m;
+    m.readAnnAndBob();
+    QTest::mouseClick(m.get<QWidget>(QStringLiteral("cmdBackToMain")), Qt::LeftButton);
+    m.enterPerson(0, QStringLiteral("  Cy "), 1, QStringLiteral("January"), 1950);
+    m.enterPerson(1, QStringLiteral("Di"), 21, QStringLiteral("March"), 1960);
+    m.clickProceed();
+
+    modStarbond::LoadArchetypes();
+    const auto &saturn = modStarbond::ArchetypeTable[6];
+    const auto &mars = modStarbond::ArchetypeTable[2];
+    QCOMPARE(m.get<QLabel>(QStringLiteral("lblResult_0"))->text(), QStringLiteral("Capricorn"));
+    QCOMPARE(m.get<QLabel>(QStringLiteral("lblResult_1"))->text(), QStringLiteral("SATURN"));
+    QCOMPARE(m.get<QLabel>(QStringLiteral("lblResult_3"))->text(), text(saturn.Characteristics));
+    QCOMPARE(m.get<QLabel>(QStringLiteral("lblResult_10"))->text(), QStringLiteral("Aries"));
+    QCOMPARE(m.get<QLabel>(QStringLiteral("lblResult_19"))->text(), text(mars.Detriment));
+    const QString all = m.get<QTextEdit>(QStringLiteral("RTB"))->toPlainText();
+    QVERIFY(all.startsWith(QStringLiteral("Compatibility of Cy with Di\nRomancing the Saturn person.\n")));
+    QVERIFY(all.contains(QStringLiteral("Compatibility of Di with Cy\nRomancing the Mars person.\n")));
+    QVERIFY(!all.contains(QStringLiteral("Ann")));
+    QVERIFY(!all.contains(QStringLiteral("Sun person")));
+}
+
+void TestMainWindow::recordButtons_reportEndsOfPlanetList()
+{
+    uitest::MainWindow m;
+    m.readAnnAndBob();
+    auto *next = m.get<QPushButton>(QStringLiteral("cmdNext2"));
+    auto *back = m.get<QPushButton>(QStringLiteral("cmdBack2"));
+    QVERIFY(!next->isVisible() && !back->isVisible());
+    QVERIFY(!m.get<QWidget>(QStringLiteral("cmdNext1"))->isVisible());
+
+    next->click();
+    QCOMPARE(m.fakes.messageBoxes.shown.back().text, std::string("You are at the last record"));
+    QCOMPARE(modStarbond::Persons[1].PlanetPos, 1);
+    back->click(); // back to the one planet: the card is shown again
+    QCOMPARE(int(m.fakes.messageBoxes.shown.size()), 1);
+    QCOMPARE(modStarbond::Persons[1].PlanetPos, 0);
+    QCOMPARE(m.get<QLabel>(QStringLiteral("lblResult_11"))->text(), QStringLiteral("VENUS"));
+    back->click();
+    QCOMPARE(m.fakes.messageBoxes.shown.back().text, std::string("You are at the first record"));
+    QCOMPARE(m.fakes.messageBoxes.shown.back().icon, MsgIcon::Critical);
+    QCOMPARE(modStarbond::Persons[1].PlanetPos, 0);
+    QCOMPARE(modStarbond::Persons[0].PlanetPos, 0);
+}
+
+void TestMainWindow::compatibilityBox_emptiesOnlyOwnClipboard_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("owned");
+    for (const char *action : {"reading", "move", "press", "click"}) {
+        QTest::addRow("%s, own data", action) << QString::fromLatin1(action) << true;
+        QTest::addRow("%s, another program's data", action) << QString::fromLatin1(action) << false;
+    }
+}
+
+void TestMainWindow::compatibilityBox_emptiesOnlyOwnClipboard()
+{
+    QFETCH(QString, action);
+    QFETCH(bool, owned);
+    uitest::MainWindow m;
+    m.readAnnAndBob();
+    auto *tabs = m.get<QTabBar>(QStringLiteral("TS"));
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+    QWidget *viewport = m.get<QTextEdit>(QStringLiteral("RTB"))->viewport();
+    m.fakes.clipboard.clears = 0;
+    m.fakes.clipboard.owned = owned;
+    m.fakes.clipboard.hasData = true;
+
+    if (action == QLatin1String("reading")) {
+        QTest::mouseClick(m.get<QWidget>(QStringLiteral("cmdBackToMain")), Qt::LeftButton);
+        m.readAnnAndBob();
+    } else if (action == QLatin1String("move")) {
+        QTest::mouseMove(viewport, QPoint(20, 20));
+        QTest::mouseMove(viewport, QPoint(40, 30));
+    } else if (action == QLatin1String("press")) {
+        QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(20, 20));
+    } else {
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(20, 20));
+    }
+
+    QCOMPARE(m.fakes.clipboard.clears > 0, owned);
+    QCOMPARE(m.fakes.clipboard.hasData, !owned);
+}
+
+void TestMainWindow::menusAndLabels_openTheirPage_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<std::string>("url");
+    QTest::newRow("Online Help") << "mnuOnline" << urlOf(modHelp::OpenOnlineHelp);
+    QTest::newRow("Visit Us Online") << "mnuVisit" << urlOf(modHelp::OpenHomePage);
+    QTest::newRow("Check for Software Update") << "mnuUpdate" << urlOf(modHelp::OpenDownloadPage);
+    QTest::newRow("Donate, on the menu bar") << "mnuDonate" << urlOf(modHelp::OpenDonationPage);
+    QTest::newRow("hidden Make Money Online") << "mnuMakeMoney" << urlOf(modHelp::OpenFullBrandPage);
+    QTest::newRow("forum label") << "Label14" << urlOf(modHelp::OpenHomePage);
+}
+
+void TestMainWindow::menusAndLabels_openTheirPage()
+{
+    QFETCH(QString, name);
+    QFETCH(std::string, url);
+    QVERIFY(!url.empty());
+    uitest::MainWindow m;
+    if (auto *label = m.window->findChild<QLabel *>(name)) {
+        QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(3, label->height() - 3)); // any point counts
+    } else if (name == QLatin1String("mnuDonate")) {
+        QMenuBar *bar = m.window->menuBar();
+        auto *donate = m.get<QAction>(name);
+        QCOMPARE(donate->text(), QStringLiteral("&Donate"));
+        QVERIFY(!donate->menu());
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(donate).center());
+        QVERIFY(!QApplication::activePopupWidget());
+    } else {
+        m.get<QAction>(name)->trigger();
+    }
+    QCOMPARE(m.fakes.shell.opened, std::vector<std::string>{url});
+    QVERIFY(m.fakes.messageBoxes.shown.empty());
+}
+
+void TestMainWindow::promotionalStrip_showsAndOpensTheLabelOnTop()
+{
+    uitest::MainWindow m;
+    auto *strip = m.get<QWidget>(QStringLiteral("fraFullBrand"));
+    auto *cobrand = m.get<QLabel>(QStringLiteral("lblCobrand"));
+    auto *fullBrand = m.get<QLabel>(QStringLiteral("lblFullBrand"));
+    const QPoint centre = cobrand->geometry().center();
+    QVERIFY(cobrand->autoFillBackground() && fullBrand->autoFillBackground());
+
+    for (QLabel *top : {cobrand, fullBrand}) {
+        top->raise();
+        QCOMPARE(strip->childAt(centre), top);
+        m.fakes.shell.opened.clear();
+        QTest::mouseClick(strip->childAt(centre), Qt::LeftButton, {}, QPoint(5, 5));
+        const auto expected = urlOf(top == cobrand ? modHelp::OpenCoBrandPage : modHelp::OpenFullBrandPage);
+        QCOMPARE(m.fakes.shell.opened, std::vector<std::string>{expected});
+    }
+}
+
+void TestMainWindow::about_isModalAndFreshEachTime()
+{
+    uitest::MainWindow m;
+    QStringList seen;
+    for (int round = 0; round < 2; ++round) {
+        QTimer::singleShot(0, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            seen << (modal ? modal->objectName() : QString());
+            if (modal) {
+                // The main window's menus take no input meanwhile.
+                QVERIFY(!m.window->isEnabled() || modal->isModal());
+                modal->close();
+            }
+        });
+        m.get<QAction>(QStringLiteral("mnuAbout"))->trigger();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!m.window->findChild<QWidget *>(QStringLiteral("frmAbout")));
+    }
+    QCOMPARE(seen, QStringList({QStringLiteral("frmAbout"), QStringLiteral("frmAbout")}));
+    QVERIFY(m.fakes.shell.opened.empty());
+}
+
+void TestMainWindow::exit_closesWindowLikeCloseBox_data()
+{
+    QTest::addColumn<bool>("byMenu");
+    QTest::addColumn<bool>("afterReading");
+    QTest::newRow("Exit, input view") << true << false;
+    QTest::newRow("Exit, result view") << true << true;
+    QTest::newRow("close box, input view") << false << false;
+    QTest::newRow("close box, result view") << false << true;
+}
+
+void TestMainWindow::exit_closesWindowLikeCloseBox()
+{
+    QFETCH(bool, byMenu);
+    QFETCH(bool, afterReading);
+    uitest::MainWindow m;
+    if (afterReading)
+        m.readAnnAndBob();
+    auto *exit = m.get<QAction>(QStringLiteral("mnuExit"));
+    QCOMPARE(exit->text(), QStringLiteral("E&xit"));
+    QCOMPARE(m.get<QMenu>(QStringLiteral("mnuFile"))->title(), QStringLiteral("&File"));
+
+    if (byMenu)
+        exit->trigger();
+    else
+        QVERIFY(m.window->close());
+
+    QVERIFY(!m.window->isVisible());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(m.window.isNull());
+    QVERIFY(m.fakes.terminator.statuses.empty()); // the process lives on
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "TestMainWindow.moc"
