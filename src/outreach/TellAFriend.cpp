@@ -1,1 +1,121 @@
-// stub, to be written
+#include "outreach/TellAFriend.h"
+
+#include "Hosts.h"
+#include "outreach/Links.h"
+#include "platform/Services.h"
+
+namespace modTellAFriend
+{
+
+std::string ReferrerName;
+std::string ReferrerEmail;
+std::string ReferralMessage;
+std::string FriendName;
+std::string FriendEmail;
+
+namespace
+{
+
+void showCritical(std::string_view text)
+{
+    platform::services().messageBoxes->show(std::string(text), platform::MsgIcon::Critical, platform::MsgButtons::Ok);
+}
+
+bool missing(std::string_view value, std::string_view placeholder)
+{
+    return value.empty() || value == placeholder;
+}
+
+} // namespace
+
+std::string TrimBlanks(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+std::string_view AddressProblem(std::string_view email, std::string_view friendEmail)
+{
+    if (email == friendEmail)
+        return "Please Enter Distinct Email Addresses";
+    if (email.find('@') == std::string_view::npos || friendEmail.find('@') == std::string_view::npos)
+        return "Please Enter Proper Email Address";
+    if (email.find('.') == std::string_view::npos || friendEmail.find('.') == std::string_view::npos)
+        return "Please Enter Proper Email Address";
+    return {};
+}
+
+std::string_view MissingEntry(const FormEntries &trimmed)
+{
+    if (missing(trimmed.name, NamePlaceholder))
+        return "Please Enter Your Name";
+    if (missing(trimmed.email, EmailPlaceholder))
+        return "Please Enter Your Email";
+    if (missing(trimmed.message, MessagePlaceholder))
+        return "Please Enter Your Message";
+    if (missing(trimmed.friendName, FriendNamePlaceholder))
+        return "Please Enter Your Friend's Name";
+    if (missing(trimmed.friendEmail, FriendEmailPlaceholder))
+        return "Please Enter Your Friend's Email";
+    return {};
+}
+
+std::string PercentEncode(std::string_view text)
+{
+    static constexpr char hex[] = "0123456789ABCDEF";
+    std::string encoded;
+    encoded.reserve(text.size() * 3);
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool unreserved = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+                                (byte >= '0' && byte <= '9') || byte == '-' || byte == '.' || byte == '_' ||
+                                byte == '~';
+        if (unreserved) {
+            encoded += c;
+        } else {
+            encoded += '%';
+            encoded += hex[byte >> 4];
+            encoded += hex[byte & 0x0F];
+        }
+    }
+    return encoded;
+}
+
+std::string BuildReferralUrl(const FormEntries &trimmed)
+{
+    const std::string productRoot = std::string("http://") + hosts::Product + "/";
+    return std::string("http://") + hosts::Board + "/qzvs-refer-a-friend.php" + "?taf1=" + PercentEncode(trimmed.name) +
+           "&taf2=" + PercentEncode(trimmed.email) + "&taf3=" + PercentEncode(trimmed.message) +
+           "&taf4=" + PercentEncode(trimmed.friendName) + "&taf5=" + PercentEncode(trimmed.friendEmail) +
+           "&taf6=" + PercentEncode(productRoot);
+}
+
+void SubmitReferral(const FormEntries &entries)
+{
+    ReferrerName = TrimBlanks(entries.name);
+    ReferrerEmail = TrimBlanks(entries.email);
+    ReferralMessage = TrimBlanks(entries.message);
+    FriendName = TrimBlanks(entries.friendName);
+    FriendEmail = TrimBlanks(entries.friendEmail);
+
+    if (const auto problem = AddressProblem(ReferrerEmail, FriendEmail); !problem.empty()) {
+        showCritical(problem);
+        return;
+    }
+    SendReferral();
+}
+
+void SendReferral()
+{
+    const FormEntries stored{ReferrerName, ReferrerEmail, ReferralMessage, FriendName, FriendEmail};
+    if (const auto missingEntry = MissingEntry(stored); !missingEntry.empty()) {
+        showCritical(missingEntry);
+        return;
+    }
+    ReferralUrl = BuildReferralUrl(stored);
+    OpenReferralUrl();
+}
+
+} // namespace modTellAFriend

@@ -1,0 +1,353 @@
+#include "Hosts.h"
+#include "outreach/frmNagScreen2.h"
+#include "support/FakeServices.h"
+#include "ui/Layout.h"
+#include "ui/LinkLabel.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+namespace
+{
+
+QString boxText(QWidget *box)
+{
+    if (auto *line = qobject_cast<QLineEdit *>(box))
+        return line->text();
+    return qobject_cast<QPlainTextEdit *>(box)->toPlainText();
+}
+
+void setBoxText(QWidget *box, const QString &text)
+{
+    if (auto *line = qobject_cast<QLineEdit *>(box))
+        line->setText(text);
+    else
+        qobject_cast<QPlainTextEdit *>(box)->setPlainText(text);
+}
+
+} // namespace
+
+class TestExitScreen : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<fakes::All> m_fakes;
+    std::unique_ptr<frmNagScreen2> m_screen;
+
+    template <typename T> T *child(const char *name) const
+    {
+        auto *w = m_screen->findChild<T *>(QString::fromLatin1(name));
+        if (!w)
+            qFatal("no control %s", name);
+        return w;
+    }
+
+    // Opens the screen and waits until it holds the focus.
+    void open()
+    {
+        m_screen->show();
+        m_screen->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_screen.get()));
+    }
+
+    void focusTo(QWidget *w)
+    {
+        w->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), w);
+    }
+
+    // Valid entries in the four one-line boxes.
+    void fillIn(const QString &name)
+    {
+        child<QLineEdit>("txtName")->setText(name);
+        child<QLineEdit>("txtEmail")->setText(QStringLiteral("ann@mail.example"));
+        child<QLineEdit>("txtFriendName")->setText(QStringLiteral("Bob"));
+        child<QLineEdit>("txtFriendEmail")->setText(QStringLiteral("bob@mail.example"));
+    }
+
+  private slots:
+    void initTestCase() { ui::initAppearance(); }
+
+    void init()
+    {
+        m_fakes = std::make_unique<fakes::All>();
+        m_screen = std::make_unique<frmNagScreen2>();
+    }
+
+    void cleanup()
+    {
+        m_screen.reset();
+        m_fakes.reset();
+    }
+
+    void opensWithExitFocusedAndTopmost()
+    {
+        QCOMPARE(m_fakes->topmost.prepared, 1);
+        QCOMPARE(m_fakes->topmost.applied, 0);
+        open();
+        QCOMPARE(m_fakes->topmost.applied, 1);
+        QCOMPARE(QApplication::focusWidget(), child<QPushButton>("cmdClose"));
+        QCOMPARE(m_screen->size(), QSize(741, 315));
+        QCOMPARE(m_screen->windowTitle(), QStringLiteral("Starbond v1.0"));
+    }
+
+    void supportTextFollowsTheDraw_data()
+    {
+        QTest::addColumn<float>("r");
+        QTest::addColumn<int>("n");
+        QTest::newRow("0") << 0.0f << 0;
+        QTest::newRow("just below a quarter") << 0.24999999f << 0;
+        QTest::newRow("a quarter") << 0.25f << 1;
+        QTest::newRow("a half") << 0.5f << 2;
+        QTest::newRow("just below three quarters") << 0.74999994f << 2;
+        QTest::newRow("three quarters") << 0.75f << 3;
+        QTest::newRow("largest below 1") << 0.99999994f << 3;
+    }
+
+    void supportTextFollowsTheDraw()
+    {
+        QFETCH(float, r);
+        QFETCH(int, n);
+        m_screen.reset();
+        m_fakes->random.seeds = 0;
+        m_fakes->random.values = {r, 0.9f};
+        m_screen = std::make_unique<frmNagScreen2>();
+        QCOMPARE(m_fakes->random.seeds, 1);
+        QCOMPARE(m_fakes->random.values.size(), 1u); // one draw only
+        QCOMPARE(child<QLabel>("Label2")->text(), frmNagScreen2::SupportText(n));
+    }
+
+    void tabOrderVisitsTheFocusableControls()
+    {
+        open();
+        const QStringList expected{"Check1",         "txtName",       "cmdSubmit",  "txtEmail",
+                                   "txtFriendEmail", "txtFriendName", "txtMessage", "cmdClose"};
+        QStringList visited;
+        for (int i = 0; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, expected);
+        // Passing through leaves every box as it was at load.
+        QCOMPARE(child<QLineEdit>("txtName")->text(), QStringLiteral("Your Name"));
+        QCOMPARE(child<QPlainTextEdit>("txtMessage")->toPlainText(), QStringLiteral("Your Message\n"));
+    }
+
+    void messageBoxIsOutOfSightButFocusable()
+    {
+        open();
+        auto *message = child<QPlainTextEdit>("txtMessage");
+        QVERIFY(message->isVisible());
+        QVERIFY(message->visibleRegion().isEmpty());
+        QVERIFY(message->geometry().top() > child<QWidget>("Frame2")->height());
+    }
+
+    void placeholderOnFocus_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("afterFocus");
+        // clang-format off
+        QTest::newRow("name placeholder") << "txtName" << "Your Name" << "";
+        QTest::newRow("placeholder with blanks") << "txtName" << "  Your Name " << "";
+        QTest::newRow("other case stays") << "txtName" << "your name" << "your name";
+        QTest::newRow("added character stays") << "txtName" << "Your Names" << "Your Names";
+        QTest::newRow("tab is no blank") << "txtName" << "\tYour Name" << "\tYour Name";
+        QTest::newRow("email placeholder") << "txtEmail" << "Your Email Address" << "";
+        QTest::newRow("friend name") << "txtFriendName" << "Friend's Name" << "";
+        QTest::newRow("friend email") << "txtFriendEmail" << "Friend's Email Address" << "";
+        QTest::newRow("message placeholder") << "txtMessage" << "Your Message" << "";
+        QTest::newRow("message with line break stays") << "txtMessage" << "Your Message\n" << "Your Message\n";
+        // clang-format on
+    }
+
+    void placeholderOnFocus()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        QFETCH(QString, afterFocus);
+        open();
+        QWidget *w = child<QWidget>(box.toLatin1().constData());
+        setBoxText(w, text);
+        focusTo(w);
+        QCOMPARE(boxText(w), afterFocus);
+    }
+
+    void placeholderOnLeaving_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("afterLeaving");
+        // clang-format off
+        QTest::newRow("empty") << "txtName" << "" << "Your Name";
+        QTest::newRow("blanks only") << "txtName" << "   " << "Your Name";
+        QTest::newRow("blanks around a name stay") << "txtName" << "  Ann  " << "  Ann  ";
+        QTest::newRow("email empty") << "txtEmail" << "" << "Your Email Address";
+        QTest::newRow("friend email empty") << "txtFriendEmail" << "" << "Friend's Email Address";
+        QTest::newRow("friend name empty") << "txtFriendName" << "" << "Friend's Name";
+        QTest::newRow("message back without line break") << "txtMessage" << "" << "Your Message";
+        QTest::newRow("message kept") << "txtMessage" << "Hi\nthere" << "Hi\nthere";
+        // clang-format on
+    }
+
+    void placeholderOnLeaving()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, afterLeaving);
+        open();
+        QWidget *w = child<QWidget>(box.toLatin1().constData());
+        focusTo(w);
+        setBoxText(w, typed);
+        focusTo(child<QPushButton>("cmdSubmit"));
+        QCOMPARE(boxText(w), afterLeaving);
+    }
+
+    void blankFilter_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::newRow("txtEmail") << "txtEmail";
+        QTest::newRow("txtFriendEmail") << "txtFriendEmail";
+    }
+
+    void blankFilter()
+    {
+        QFETCH(QString, box);
+        open();
+        auto *w = child<QLineEdit>(box.toLatin1().constData());
+        focusTo(w);
+        QCOMPARE(w->text(), QString());
+
+        QTest::keyClicks(w, "a b c");
+        QCOMPARE(w->text(), QStringLiteral("abc"));
+        QCOMPARE(m_fakes->messageBoxes.shown.size(), 2u);
+        for (const auto &shown : m_fakes->messageBoxes.shown) {
+            QCOMPARE(shown.text, std::string("Email Address Cannot Contain Space"));
+            QVERIFY(shown.icon == platform::MsgIcon::Critical);
+            QVERIFY(shown.buttons == platform::MsgButtons::Ok);
+        }
+        QCOMPARE(QApplication::focusWidget(), w);
+
+        QGuiApplication::clipboard()->setText(QStringLiteral(" x y"));
+        QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(w->text(), QStringLiteral("abc x y"));
+        QCOMPARE(m_fakes->messageBoxes.shown.size(), 2u);
+    }
+
+    void nameBoxesTakeBlanks()
+    {
+        open();
+        auto *name = child<QLineEdit>("txtName");
+        focusTo(name);
+        QTest::keyClicks(name, "Ann Lee");
+        QCOMPARE(name->text(), QStringLiteral("Ann Lee"));
+        QVERIFY(m_fakes->messageBoxes.shown.empty());
+    }
+
+    void check1OpensHomePageOncePerPress()
+    {
+        open();
+        auto *check = child<QPushButton>("Check1");
+        QVERIFY(check->isCheckable());
+        QTest::mouseClick(check, Qt::LeftButton);
+        QTest::mouseClick(check, Qt::LeftButton);
+        QVERIFY(!check->isChecked());
+        const std::string home = std::string("http://") + hosts::BoardHome;
+        QCOMPARE(m_fakes->shell.opened, (std::vector<std::string>{home, home}));
+    }
+
+    void lblGoToHomeOpensSoftwareArea()
+    {
+        open();
+        QTest::mouseClick(child<ui::LinkLabel>("lblGoToHome"), Qt::LeftButton);
+        QCOMPARE(m_fakes->shell.opened,
+                 std::vector<std::string>{std::string("http://") + hosts::Board + "/velmorasoftwares"});
+    }
+
+    void untouchedFormAsksForProperAddresses()
+    {
+        open();
+        QTest::mouseClick(child<QPushButton>("cmdSubmit"), Qt::LeftButton);
+        QCOMPARE(m_fakes->messageBoxes.shown.size(), 1u);
+        QCOMPARE(m_fakes->messageBoxes.shown[0].text, std::string("Please Enter Proper Email Address"));
+        QVERIFY(m_fakes->shell.opened.empty());
+    }
+
+    void sendingKeepsTheForm()
+    {
+        open();
+        fillIn(QStringLiteral(" Ann "));
+        auto *submit = child<QPushButton>("cmdSubmit");
+        QTest::mouseClick(submit, Qt::LeftButton);
+        QTest::mouseClick(submit, Qt::LeftButton);
+
+        QVERIFY(m_fakes->messageBoxes.shown.empty());
+        QCOMPARE(m_fakes->shell.opened.size(), 2u);
+        const std::string &url = m_fakes->shell.opened[0];
+        QVERIFY(url.find("?taf1=Ann&taf2=ann%40mail.example&taf3=Your%20Message%0D%0A&taf4=Bob&") != std::string::npos);
+        QCOMPARE(child<QLineEdit>("txtName")->text(), QStringLiteral(" Ann "));
+        QCOMPARE(child<QPlainTextEdit>("txtMessage")->toPlainText(), QStringLiteral("Your Message\n"));
+        QVERIFY(m_screen->isVisible());
+        QVERIFY(m_fakes->terminator.statuses.empty());
+    }
+
+    void messageLinesAreSentWithCrLf()
+    {
+        open();
+        fillIn(QStringLiteral("Ann"));
+        auto *message = child<QPlainTextEdit>("txtMessage");
+        focusTo(message);
+        message->clear();
+        QTest::keyClicks(message, "one");
+        QTest::keyClick(message, Qt::Key_Return);
+        QTest::keyClicks(message, "two");
+        QTest::mouseClick(child<QPushButton>("cmdSubmit"), Qt::LeftButton);
+        QCOMPARE(m_fakes->shell.opened.size(), 1u);
+        QVERIFY(m_fakes->shell.opened[0].find("&taf3=one%0D%0Atwo&") != std::string::npos);
+    }
+
+    void exitButtonAndCloseBoxEndTheProcess_data()
+    {
+        QTest::addColumn<bool>("byButton");
+        QTest::newRow("E&xit") << true;
+        QTest::newRow("close box") << false;
+    }
+
+    void exitButtonAndCloseBoxEndTheProcess()
+    {
+        QFETCH(bool, byButton);
+        open();
+        if (byButton)
+            QTest::keyClick(child<QPushButton>("cmdClose"), Qt::Key_Return);
+        else
+            m_screen->close();
+        QCOMPARE(m_fakes->terminator.statuses, std::vector<int>{0});
+        QVERIFY(!m_screen->isVisible());
+    }
+
+    // STARBOND_SNAPSHOT_DIR=<dir> writes the picture of the documentation.
+    void snapshot()
+    {
+        const QString dir = qEnvironmentVariable("STARBOND_SNAPSHOT_DIR");
+        if (dir.isEmpty())
+            QSKIP("STARBOND_SNAPSHOT_DIR not set");
+        Q_INIT_RESOURCE(starbond);
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/starbond/icon")));
+        m_fakes->random.values = {0.0f};
+        const QString path = QDir(dir).filePath(QStringLiteral("exit-screen.png"));
+        renderExitScreen(path);
+        QVERIFY(QImage(path).size() == QSize(741, 315));
+    }
+};
+
+QTEST_MAIN(TestExitScreen)
+#include "TestExitScreen.moc"

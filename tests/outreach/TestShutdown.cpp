@@ -1,0 +1,112 @@
+#include "app/Shutdown.h"
+#include "outreach/frmNagScreen2.h"
+#include "support/FakeServices.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QPointer>
+#include <QTest>
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+namespace
+{
+
+// Counts its close events; may call ExitApplication from its close handling.
+class Window : public QWidget
+{
+  public:
+    explicit Window(bool exitsOnClose = false) : m_exitsOnClose(exitsOnClose) {}
+    int closes = 0;
+
+  protected:
+    void closeEvent(QCloseEvent *event) override
+    {
+        ++closes;
+        event->accept();
+        if (m_exitsOnClose)
+            modHelp::ExitApplication();
+    }
+
+  private:
+    bool m_exitsOnClose;
+};
+
+QList<QWidget *> visibleWindows()
+{
+    QList<QWidget *> visible;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            visible << w;
+    return visible;
+}
+
+} // namespace
+
+class TestShutdown : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void exitClosesEveryWindowOnceThenTerminates_data()
+    {
+        QTest::addColumn<int>("exitingWindow"); // -1: none calls ExitApplication
+        QTest::newRow("plain") << -1;
+        QTest::newRow("nested from a visible window") << 0;
+        QTest::newRow("nested from a hidden window") << 2;
+    }
+
+    void exitClosesEveryWindowOnceThenTerminates()
+    {
+        QFETCH(int, exitingWindow);
+        fakes::All fakes;
+        std::vector<std::unique_ptr<Window>> windows;
+        for (int i = 0; i < 4; ++i)
+            windows.push_back(std::make_unique<Window>(i == exitingWindow));
+        windows[0]->show();
+        windows[1]->show();
+        windows[3]->show();
+        windows[3]->hide(); // shown once, hidden now; windows[2] never shown
+
+        modHelp::ExitApplication();
+
+        for (const auto &w : windows)
+            QCOMPARE(w->closes, 1);
+        QCOMPARE(fakes.terminator.statuses, std::vector<int>{0});
+        QVERIFY(visibleWindows().isEmpty());
+    }
+
+    void exitWithoutWindowsTerminates()
+    {
+        fakes::All fakes;
+        modHelp::ExitApplication();
+        modHelp::ExitApplication();
+        QCOMPARE(fakes.terminator.statuses, (std::vector<int>{0, 0}));
+    }
+
+    void closingTheMainWindowShowsTheExitScreenOnce()
+    {
+        fakes::All fakes;
+        MainWindowClosing();
+        MainWindowClosing();
+        QList<frmNagScreen2 *> screens;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *screen = qobject_cast<frmNagScreen2 *>(w))
+                screens << screen;
+        QCOMPARE(screens.size(), 1);
+        QVERIFY(screens[0]->isVisible());
+        QVERIFY(fakes.terminator.statuses.empty());
+
+        // Leaving the exit screen closes it once and terminates once.
+        QPointer<frmNagScreen2> screen = screens[0];
+        screen->close();
+        QCOMPARE(fakes.terminator.statuses, std::vector<int>{0});
+        QVERIFY(visibleWindows().isEmpty());
+        delete screen;
+    }
+};
+
+QTEST_MAIN(TestShutdown)
+#include "TestShutdown.moc"

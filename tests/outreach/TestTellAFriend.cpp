@@ -1,0 +1,205 @@
+#include "Hosts.h"
+#include "outreach/Links.h"
+#include "outreach/TellAFriend.h"
+#include "support/FakeServices.h"
+
+#include <QTest>
+#include <QUrl>
+#include <QUrlQuery>
+
+#include <algorithm>
+
+using modTellAFriend::FormEntries;
+
+namespace
+{
+
+std::string boardUrl(const std::string &query)
+{
+    return std::string("http://") + hosts::Board + "/qzvs-refer-a-friend.php?" + query;
+}
+
+std::string productRootEncoded()
+{
+    return "http%3A%2F%2F" + std::string(hosts::Product) + "%2F";
+}
+
+} // namespace
+
+class TestTellAFriend : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void init() { modTellAFriend::ReferralUrl = "previous"; }
+
+    void checksInOrder_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("email");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("friendName");
+        QTest::addColumn<QString>("friendEmail");
+        QTest::addColumn<QString>("expected");
+
+        // clang-format off
+        QTest::newRow("same addresses before missing entries") << "" << "  a@b.c " << "" << "" << "a@b.c"
+            << "Please Enter Distinct Email Addresses";
+        QTest::newRow("both empty count as the same") << "Ann" << "" << "Hi" << "Bob" << "   "
+            << "Please Enter Distinct Email Addresses";
+        QTest::newRow("placeholders lack the at sign") << "Your Name" << "Your Email Address" << "Your Message"
+            << "Friend's Name" << "Friend's Email Address"
+            << "Please Enter Proper Email Address";
+        QTest::newRow("case differs: distinct, then checked") << "" << "A@B.C" << "" << "" << "a@b.c"
+            << "Please Enter Your Name";
+        QTest::newRow("friend lacks at sign") << "Ann" << "a@b.c" << "Hi" << "Bob" << "b.c"
+            << "Please Enter Proper Email Address";
+        QTest::newRow("user lacks dot") << "Ann" << "a@bc" << "Hi" << "Bob" << "b@c.d"
+            << "Please Enter Proper Email Address";
+        QTest::newRow("friend lacks dot") << "Ann" << "a@b.c" << "Hi" << "Bob" << "b@cd"
+            << "Please Enter Proper Email Address";
+        QTest::newRow("at and dot alone pass") << "" << "@." << "" << "" << ".@" << "Please Enter Your Name";
+        QTest::newRow("name placeholder") << "Your Name" << "a@b.c" << "Hi" << "Bob" << "b@c.d"
+            << "Please Enter Your Name";
+        QTest::newRow("name blanks") << "   " << "a@b.c" << "Hi" << "Bob" << "b@c.d" << "Please Enter Your Name";
+        QTest::newRow("name placeholder other case passes") << "your name" << "a@b.c" << "" << "Bob" << "b@c.d"
+            << "Please Enter Your Message";
+        QTest::newRow("message placeholder") << "Ann" << "a@b.c" << " Your Message " << "Bob" << "b@c.d"
+            << "Please Enter Your Message";
+        QTest::newRow("friend name placeholder") << "Ann" << "a@b.c" << "Hi" << "Friend's Name" << "b@c.d"
+            << "Please Enter Your Friend's Name";
+        QTest::newRow("friend name empty") << "Ann" << "a@b.c" << "Hi" << "" << "b@c.d"
+            << "Please Enter Your Friend's Name";
+        // clang-format on
+    }
+
+    void checksInOrder()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, email);
+        QFETCH(QString, message);
+        QFETCH(QString, friendName);
+        QFETCH(QString, friendEmail);
+        QFETCH(QString, expected);
+        fakes::All fakes;
+
+        modTellAFriend::SubmitReferral({name.toStdString(), email.toStdString(), message.toStdString(),
+                                        friendName.toStdString(), friendEmail.toStdString()});
+
+        QCOMPARE(fakes.messageBoxes.shown.size(), 1u);
+        QCOMPARE(QString::fromStdString(fakes.messageBoxes.shown[0].text), expected);
+        QVERIFY(fakes.messageBoxes.shown[0].icon == platform::MsgIcon::Critical);
+        QVERIFY(fakes.messageBoxes.shown[0].buttons == platform::MsgButtons::Ok);
+        QVERIFY(fakes.shell.opened.empty());
+        QCOMPARE(modTellAFriend::ReferralUrl, std::string("previous"));
+        // The entries are stored, trimmed, whether or not the checks pass.
+        QCOMPARE(QString::fromStdString(modTellAFriend::ReferrerEmail), email.trimmed());
+        QCOMPARE(QString::fromStdString(modTellAFriend::FriendName), friendName.trimmed());
+    }
+
+    // Reached only directly: the button never lets a missing address through.
+    void missingAddressesInSendReferral_data()
+    {
+        QTest::addColumn<QString>("email");
+        QTest::addColumn<QString>("friendEmail");
+        QTest::addColumn<QString>("expected");
+        // clang-format off
+        QTest::newRow("user empty") << "" << "b@c.d" << "Please Enter Your Email";
+        QTest::newRow("user placeholder") << "Your Email Address" << "b@c.d" << "Please Enter Your Email";
+        QTest::newRow("friend empty") << "a@b.c" << "" << "Please Enter Your Friend's Email";
+        QTest::newRow("friend placeholder") << "a@b.c" << "Friend's Email Address"
+            << "Please Enter Your Friend's Email";
+        // clang-format on
+    }
+
+    void missingAddressesInSendReferral()
+    {
+        QFETCH(QString, email);
+        QFETCH(QString, friendEmail);
+        QFETCH(QString, expected);
+        fakes::All fakes;
+        modTellAFriend::ReferrerName = "Ann";
+        modTellAFriend::ReferrerEmail = email.toStdString();
+        modTellAFriend::ReferralMessage = "Hi";
+        modTellAFriend::FriendName = "Bob";
+        modTellAFriend::FriendEmail = friendEmail.toStdString();
+
+        modTellAFriend::SendReferral();
+
+        QCOMPARE(fakes.messageBoxes.shown.size(), 1u);
+        QCOMPARE(QString::fromStdString(fakes.messageBoxes.shown[0].text), expected);
+        QVERIFY(fakes.shell.opened.empty());
+    }
+
+    void validEntriesGiveTheExactUrl()
+    {
+        fakes::All fakes;
+        modTellAFriend::SubmitReferral(
+            {"  Ann Lee ", "ann@mail.example", "Your Message\r\n", "Bob", " bob@mail.example"});
+
+        const std::string expected =
+            boardUrl("taf1=Ann%20Lee&taf2=ann%40mail.example&taf3=Your%20Message%0D%0A&taf4=Bob"
+                     "&taf5=bob%40mail.example&taf6=" +
+                     productRootEncoded());
+        QVERIFY(fakes.messageBoxes.shown.empty());
+        QCOMPARE(fakes.shell.opened, std::vector<std::string>{expected});
+        QCOMPARE(modTellAFriend::ReferralUrl, expected);
+        QCOMPARE(modTellAFriend::ReferrerName, std::string("Ann Lee"));
+    }
+
+    void hostileEntriesArriveIntact_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::newRow("query injection") << "a&taf6=x";
+        QTest::newRow("fragment") << "#";
+        QTest::newRow("line breaks and tab") << "one\r\ntwo\n\tthree";
+        QTest::newRow("non-ASCII") << QStringLiteral("Ren\u00e9e \u00e9 \u2019 \U0001F600");
+        QTest::newRow("percent and plus") << "100% + 1 = ?/";
+        QTest::newRow("unreserved kept") << "AZaz09-._~";
+    }
+
+    void hostileEntriesArriveIntact()
+    {
+        QFETCH(QString, value);
+        fakes::All fakes;
+        const std::string v = value.toStdString();
+        modTellAFriend::SubmitReferral({"x" + v, "a@b.c" + v, v + "x", "y" + v, "b@c.d" + v});
+
+        QCOMPARE(fakes.shell.opened.size(), 1u);
+        const std::string &sent = fakes.shell.opened[0];
+        QVERIFY(sent.find_first_of(" \r\n\t#") == std::string::npos);
+        QVERIFY(std::all_of(sent.begin(), sent.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
+
+        const QUrl url(QString::fromStdString(sent), QUrl::StrictMode);
+        QVERIFY(url.isValid());
+        QCOMPARE(url.host(), QString::fromLatin1(hosts::Board));
+        QCOMPARE(url.path(), QStringLiteral("/qzvs-refer-a-friend.php"));
+        const QUrlQuery query(url);
+        const auto items = query.queryItems(QUrl::FullyDecoded);
+        QCOMPARE(items.size(), 6);
+        const QStringList keys{"taf1", "taf2", "taf3", "taf4", "taf5", "taf6"};
+        const QStringList values{
+            "x" + value, "a@b.c" + value, value + "x",
+            "y" + value, "b@c.d" + value, QStringLiteral("http://%1/").arg(QString::fromLatin1(hosts::Product))};
+        for (int i = 0; i < 6; ++i) {
+            QCOMPARE(items[i].first, keys[i]);
+            QCOMPARE(items[i].second, values[i]);
+        }
+    }
+
+    void percentEncodeUsesUppercaseHexOfUtf8()
+    {
+        QCOMPARE(modTellAFriend::PercentEncode("\xC3\xA9 ~"), std::string("%C3%A9%20~"));
+        QCOMPARE(modTellAFriend::PercentEncode(""), std::string());
+        QCOMPARE(modTellAFriend::PercentEncode(std::string("\0/", 2)), std::string("%00%2F"));
+    }
+
+    void trimmingRemovesBlanksOnly()
+    {
+        QCOMPARE(modTellAFriend::TrimBlanks("  \ta b\r\n  "), std::string("\ta b\r\n"));
+        QCOMPARE(modTellAFriend::TrimBlanks("    "), std::string());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTellAFriend)
+#include "TestTellAFriend.moc"
