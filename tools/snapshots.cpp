@@ -1,14 +1,18 @@
-// Renders the main window, off screen, to PNG files for the documentation:
-// the input view and the three result pages of a sample reading.
+// Renders the windows, off screen, to PNG files for the documentation: the
+// main window's input view with each promotional label on top, the three
+// result pages of a sample reading, the About window and the exit screen.
 //
 //   starbond-snapshots <output dir>
 
 #include "platform/qt/QtServices.h"
 #include "ui/Layout.h"
+#include "outreach/frmNagScreen2.h"
+#include "ui/frmAbout.h"
 #include "ui/frmMain.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QLineEdit>
 #include <QTabBar>
@@ -37,6 +41,10 @@ int main(int argc, char *argv[])
         ok = window->grab().save(out.filePath(QString::fromLatin1(name))) && ok;
     };
     save("main-input.png");
+    window->lblFullBrand->raise();
+    save("main-promo-fullbrand.png");
+    window->lblCobrand->raise();
+    save("main-promo-cobrand.png");
 
     // Ann, born 10 August; Bob, born 15 May.
     window->txtName[0]->setText(QStringLiteral("Ann"));
@@ -55,5 +63,13 @@ int main(int argc, char *argv[])
     save("main-reading-partner.png");
     window->TS->setCurrentIndex(2);
     save("main-reading-compatibility.png");
+
+    QDialog *about = CreateAboutWindow(window);
+    about->show();
+    QApplication::processEvents();
+    ok = about->grab().save(out.filePath(QStringLiteral("about.png"))) && ok;
+    about->close();
+
+    renderExitScreen(out.filePath(QStringLiteral("exit-screen.png")));
     return ok ? 0 : 1;
 }

@@ -107,9 +107,14 @@ private:
 
 } // namespace
 
+QDialog *CreateAboutWindow(QWidget *parent)
+{
+    return new frmAbout(parent);
+}
+
 void ShowAboutWindow(QWidget *parent)
 {
-    auto *about = new frmAbout(parent);
+    QDialog *about = CreateAboutWindow(parent);
     about->setWindowModality(Qt::WindowModal);
     about->exec(); // destroyed on close (WA_DeleteOnClose)
 }

@@ -30,7 +30,9 @@ QIcon ui::StarbondIcon()
 {
     initImages();
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
+    // The larger sizes are for the desktop's launcher only; decoding them here
+    // would cost start-up time for nothing.
+    for (int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/starbond/icons/%1").arg(size), QSize(size, size));
     return icon;
 }
@@ -107,7 +109,6 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(ui::WindowTitle);
-    setWindowIcon(ui::StarbondIcon());
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
