@@ -38,6 +38,6 @@ fi
 if [[ -n "${DISPLAY:-}" ]]; then
     "$0" --run-tests
 else
-    xvfb-run -a "$0" --run-tests
+    xvfb-run -a -s "-noreset" "$0" --run-tests
 fi
 echo "Windows stage: $((SECONDS - start)) s ($prefix Wine prefix)"

@@ -23,13 +23,19 @@ QStringList xdotool(const QStringList &args)
 {
     QProcess p;
     p.start(QStringLiteral("xdotool"), args);
-    p.waitForFinished(5000);
+    if (!p.waitForFinished(5000)) {
+        p.kill();
+        p.waitForFinished();
+        return {};
+    }
     return QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
 }
 
 // Visible windows of a process with a title matching the pattern.
 QStringList windowsOf(qint64 pid, const QString &title)
 {
+    if (pid <= 0)
+        return {};
     return xdotool({"search", "--all", "--onlyvisible", "--pid", QString::number(pid), "--name", title});
 }
 
@@ -77,6 +83,7 @@ struct Logon {
         p->setProcessEnvironment(environment());
         p->setProcessChannelMode(QProcess::ForwardedChannels);
         p->start(QStringLiteral(STARBOND_EXE), {});
+        p->waitForStarted();
         return p;
     }
 
