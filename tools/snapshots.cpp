@@ -4,9 +4,9 @@
 //
 //   starbond-snapshots <output dir>
 
+#include "outreach/frmNagScreen2.h"
 #include "platform/qt/QtServices.h"
 #include "ui/Layout.h"
-#include "outreach/frmNagScreen2.h"
 #include "ui/frmAbout.h"
 #include "ui/frmMain.h"
 

@@ -5,7 +5,8 @@
 
 #include <string>
 
-namespace modHelp {
+namespace modHelp
+{
 
 std::string EncodeText(const std::string &text);
 std::string DecodeText(const std::string &text);

@@ -1,6 +1,7 @@
 #pragma once
 
-namespace modHelp {
+namespace modHelp
+{
 // Closes every window of the program, then ends the process at once.
 void ExitApplication();
 } // namespace modHelp

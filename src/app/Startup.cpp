@@ -15,7 +15,8 @@
 
 std::int16_t intCoBrandRandomNumber = 0;
 
-namespace {
+namespace
+{
 
 // A failure inside one start-up step abandons that step, silently; start-up
 // goes on with the next.

@@ -5,7 +5,8 @@
 
 #include <string>
 
-namespace modHelp {
+namespace modHelp
+{
 void OpenHomePage();
 void OpenSoftwaresSite();
 void OpenOnlineHelp();
@@ -18,7 +19,8 @@ void OpenCoBrandPage();
 std::string HomePageUrl();
 } // namespace modHelp
 
-namespace modTellAFriend {
+namespace modTellAFriend
+{
 extern std::string ReferralUrl;
 void OpenReferralUrl();
 } // namespace modTellAFriend

@@ -7,7 +7,8 @@
 
 #include <string>
 
-namespace platform {
+namespace platform
+{
 Shell &hostShell();
 UserStore &hostStore();
 InstanceLock &hostInstanceLock();

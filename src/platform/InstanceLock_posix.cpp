@@ -7,8 +7,10 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-namespace platform {
-namespace {
+namespace platform
+{
+namespace
+{
 
 std::string lockPath()
 {
@@ -21,8 +23,9 @@ std::string lockPath()
 // An advisory lock that the kernel drops when the process dies, so a crashed
 // instance never blocks the next start. The file is never unlinked: removing
 // it would let a third instance lock a fresh file beside a running one.
-class FlockInstanceLock final : public InstanceLock {
-public:
+class FlockInstanceLock final : public InstanceLock
+{
+  public:
     bool acquire() override
     {
         if (m_fd >= 0)
@@ -40,7 +43,7 @@ public:
         return true;
     }
 
-private:
+  private:
     int m_fd = -1;
 };
 

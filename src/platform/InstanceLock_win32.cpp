@@ -2,12 +2,15 @@
 
 #include <windows.h>
 
-namespace platform {
-namespace {
+namespace platform
+{
+namespace
+{
 
 // A named mutex in the session's own namespace: one instance per user logon.
-class MutexInstanceLock final : public InstanceLock {
-public:
+class MutexInstanceLock final : public InstanceLock
+{
+  public:
     bool acquire() override
     {
         if (m_mutex)
@@ -24,7 +27,7 @@ public:
         return true;
     }
 
-private:
+  private:
     HANDLE m_mutex = nullptr;
 };
 

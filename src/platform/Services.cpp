@@ -6,11 +6,14 @@
 #include <cstdlib>
 #include <random>
 
-namespace platform {
-namespace {
+namespace platform
+{
+namespace
+{
 
-class MersenneRandom final : public Random {
-public:
+class MersenneRandom final : public Random
+{
+  public:
     void seedFromClock() override
     {
         const auto ticks = std::chrono::system_clock::now().time_since_epoch().count();
@@ -22,33 +25,37 @@ public:
         return static_cast<float>(m_engine() >> 8) * (1.0f / 16777216.0f);
     }
 
-private:
+  private:
     std::mt19937 m_engine;
 };
 
-class ExitTerminator final : public Terminator {
-public:
+class ExitTerminator final : public Terminator
+{
+  public:
     void terminate(int status) override { std::_Exit(status); }
 };
 
 // Until the GUI installs its backends nothing is shown and No is the answer,
 // so a missing backend never opens a page on the user's behalf.
-class SilentMessageBoxes final : public MessageBoxes {
-public:
+class SilentMessageBoxes final : public MessageBoxes
+{
+  public:
     MsgAnswer show(const std::string &, MsgIcon, MsgButtons buttons) override
     {
         return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok;
     }
 };
 
-class NoClipboard final : public Clipboard {
-public:
+class NoClipboard final : public Clipboard
+{
+  public:
     bool ownsContent() override { return false; }
     void clear() override {}
 };
 
-class NoTopmost final : public Topmost {
-public:
+class NoTopmost final : public Topmost
+{
+  public:
     void prepare(QWidget *) override {}
     void apply(QWidget *) override {}
 };

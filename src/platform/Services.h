@@ -9,19 +9,22 @@
 
 class QWidget;
 
-namespace platform {
+namespace platform
+{
 
 // Hands one URL to the desktop; never reports whether a browser came up.
-class Shell {
-public:
+class Shell
+{
+  public:
     virtual ~Shell() = default;
     virtual void openUrl(const std::string &url) = 0;
 };
 
 // Per-user store of string values, kept as raw bytes. A missing value reads
 // as nullopt; write returns false when the store refuses it.
-class UserStore {
-public:
+class UserStore
+{
+  public:
     virtual ~UserStore() = default;
     virtual std::optional<std::string> read(const std::string &section, const std::string &name) = 0;
     virtual bool write(const std::string &section, const std::string &name, const std::string &value) = 0;
@@ -29,8 +32,9 @@ public:
 
 // One instance per user logon. acquire() is called once at start-up and
 // returns false when another instance holds the lock.
-class InstanceLock {
-public:
+class InstanceLock
+{
+  public:
     virtual ~InstanceLock() = default;
     virtual bool acquire() = 0;
 };
@@ -43,8 +47,9 @@ struct CivilDate {
 };
 
 // Today's local date and the user's short date form.
-class Calendar {
-public:
+class Calendar
+{
+  public:
     virtual ~Calendar() = default;
     virtual CivilDate today() = 0;
     virtual std::string formatShortDate(const CivilDate &date) = 0;
@@ -52,16 +57,18 @@ public:
 };
 
 // The process's one pseudo-random generator, uniform in [0, 1).
-class Random {
-public:
+class Random
+{
+  public:
     virtual ~Random() = default;
     virtual void seedFromClock() = 0;
     virtual float next() = 0;
 };
 
 // Ends the process at once. Tests replace it so they survive the exit path.
-class Terminator {
-public:
+class Terminator
+{
+  public:
     virtual ~Terminator() = default;
     virtual void terminate(int status) = 0;
 };
@@ -71,15 +78,17 @@ enum class MsgButtons { Ok, YesNo };
 enum class MsgAnswer { Ok, Yes, No };
 
 // Modal message boxes titled with the application title. YesNo defaults to Yes.
-class MessageBoxes {
-public:
+class MessageBoxes
+{
+  public:
     virtual ~MessageBoxes() = default;
     virtual MsgAnswer show(const std::string &text, MsgIcon icon, MsgButtons buttons) = 0;
 };
 
 // The system clipboard, as far as the compatibility text box needs it.
-class Clipboard {
-public:
+class Clipboard
+{
+  public:
     virtual ~Clipboard() = default;
     virtual bool ownsContent() = 0; // true when this process put the data there
     virtual void clear() = 0;
@@ -87,8 +96,9 @@ public:
 
 // Keeps a top-level window above other applications' windows.
 // prepare() runs before the first show, apply() once it is shown.
-class Topmost {
-public:
+class Topmost
+{
+  public:
     virtual ~Topmost() = default;
     virtual void prepare(QWidget *window) = 0;
     virtual void apply(QWidget *window) = 0;
@@ -111,14 +121,15 @@ struct Services {
 Services &services();
 
 // Puts fakes in force for one scope and restores what was there.
-class ServicesOverride {
-public:
+class ServicesOverride
+{
+  public:
     ServicesOverride() : m_saved(services()) {}
     ~ServicesOverride() { services() = m_saved; }
     ServicesOverride(const ServicesOverride &) = delete;
     ServicesOverride &operator=(const ServicesOverride &) = delete;
 
-private:
+  private:
     Services m_saved;
 };
 

@@ -5,7 +5,8 @@
 #include <array>
 #include <string>
 
-namespace modStarbond {
+namespace modStarbond
+{
 
 struct ArchetypeRecord {
     std::string PlanetName;

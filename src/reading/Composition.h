@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-namespace modStarbond {
+namespace modStarbond
+{
 
 // The eight card values that ShowPersonCard writes (the sign is written by the
 // reading itself).

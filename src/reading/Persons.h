@@ -10,9 +10,11 @@
 #include <optional>
 #include <string>
 
-namespace modStarbond {
+namespace modStarbond
+{
 
-using PlanetCode = std::int16_t; // 0 Sun, 1 Moon, 2 Mars, 3 Venus, 4 Mercury, 5 Jupiter, 6 Saturn, 7 Uranus, 8 Neptune, 9 Pluto
+using PlanetCode =
+    std::int16_t; // 0 Sun, 1 Moon, 2 Mars, 3 Venus, 4 Mercury, 5 Jupiter, 6 Saturn, 7 Uranus, 8 Neptune, 9 Pluto
 inline constexpr PlanetCode NoPlanet = -1;
 
 struct PersonEntry {

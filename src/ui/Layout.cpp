@@ -4,7 +4,8 @@
 #include <QPalette>
 #include <QWidget>
 
-namespace ui {
+namespace ui
+{
 
 void place(QWidget *widget, int left, int top, int width, int height)
 {
@@ -29,9 +30,9 @@ void initAppearance()
 {
     // DejaVu Sans descends from Bitstream Vera, whose metrics sit close to
     // Verdana's; Debian ships it and not Verdana.
-    QFont::insertSubstitutions(QStringLiteral("Verdana"),
-                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans"),
-                                QStringLiteral("Liberation Sans")});
+    QFont::insertSubstitutions(
+        QStringLiteral("Verdana"),
+        {QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans"), QStringLiteral("Liberation Sans")});
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     QApplication::setFont(verdana(8.25));

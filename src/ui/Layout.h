@@ -9,9 +9,13 @@
 
 class QWidget;
 
-namespace ui {
+namespace ui
+{
 
-constexpr int twips(int t) { return (t + (t >= 0 ? 7 : -7)) / 15; }
+constexpr int twips(int t)
+{
+    return (t + (t >= 0 ? 7 : -7)) / 15;
+}
 inline QRect twipsRect(int left, int top, int width, int height)
 {
     return QRect(twips(left), twips(top), twips(width), twips(height));

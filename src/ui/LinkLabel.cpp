@@ -2,7 +2,8 @@
 
 #include <QMouseEvent>
 
-namespace ui {
+namespace ui
+{
 
 LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
 {

@@ -2,23 +2,25 @@
 
 #include <QLabel>
 
-namespace ui {
+namespace ui
+{
 
 // A label that acts as a web link: hand pointer, and a click anywhere on it
 // (press and release over the label) emits clicked().
-class LinkLabel : public QLabel {
+class LinkLabel : public QLabel
+{
     Q_OBJECT
-public:
+  public:
     explicit LinkLabel(const QString &text, QWidget *parent = nullptr);
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
-private:
+  private:
     bool m_pressed = false;
 };
 

@@ -9,10 +9,12 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
+namespace
+{
 
-class frmAbout final : public QDialog {
-public:
+class frmAbout final : public QDialog
+{
+  public:
     explicit frmAbout(QWidget *parent) : QDialog(parent)
     {
         setObjectName(QStringLiteral("frmAbout"));
@@ -37,9 +39,9 @@ public:
         ui::place(cmdOK, 4635, 3000, 1260, 345);
         connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
-        lblHomePage = link(QStringLiteral("lblHomePage"),
-                           QStringLiteral("Click here to visit ") + QString::fromStdString(modHelp::HomePageUrl()),
-                           1845, 1365);
+        lblHomePage =
+            link(QStringLiteral("lblHomePage"),
+                 QStringLiteral("Click here to visit ") + QString::fromStdString(modHelp::HomePageUrl()), 1845, 1365);
         connect(lblHomePage, &ui::LinkLabel::clicked, this, [] { modHelp::OpenHomePage(); });
 
         Label3 = label(QStringLiteral("Label3"),
@@ -81,7 +83,7 @@ public:
     QLabel *Label2 = nullptr;
     QLabel *Label1 = nullptr;
 
-private:
+  private:
     QLabel *label(const QString &name, const QString &text, const QColor &colour, const QFont &font)
     {
         auto *l = new QLabel(text, this);

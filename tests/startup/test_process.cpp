@@ -14,7 +14,8 @@
 
 #include <csignal>
 
-namespace {
+namespace
+{
 
 const QString MainTitle = QStringLiteral("^Starbond v1.0$");
 const QString BoxTitle = QStringLiteral("^Starbond$");
@@ -106,10 +107,11 @@ void endProcess(QProcess &p)
 
 } // namespace
 
-class TestProcess : public QObject {
+class TestProcess : public QObject
+{
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase()
     {
         if (qEnvironmentVariableIsEmpty("DISPLAY"))

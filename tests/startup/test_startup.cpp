@@ -3,12 +3,12 @@
 
 #include "app/Settings.h"
 #include "app/Startup.h"
-#include "platform/Backends.h"
 #include "outreach/Links.h"
+#include "platform/Backends.h"
 #include "support/FakeServices.h"
+#include "ui/Layout.h"
 #include "ui/frmAbout.h"
 #include "ui/frmMain.h"
-#include "ui/Layout.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -20,14 +20,16 @@
 #include <cmath>
 #include <random>
 
-namespace {
+namespace
+{
 
-class FakeLock final : public platform::InstanceLock {
-public:
+class FakeLock final : public platform::InstanceLock
+{
+  public:
     explicit FakeLock(bool first) : m_first(first) {}
     bool acquire() override { return m_first; }
 
-private:
+  private:
     bool m_first;
 };
 
@@ -58,10 +60,11 @@ QString topPromotion(frmMain &window)
 
 } // namespace
 
-class TestStartup : public QObject {
+class TestStartup : public QObject
+{
     Q_OBJECT
 
-private slots:
+  private slots:
     void coBrandNumber_data();
     void coBrandNumber();
     void coBrandNumberDistribution();

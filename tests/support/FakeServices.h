@@ -13,7 +13,8 @@
 #include <utility>
 #include <vector>
 
-namespace fakes {
+namespace fakes
+{
 
 struct ShownMessage {
     std::string text;
@@ -21,14 +22,16 @@ struct ShownMessage {
     platform::MsgButtons buttons;
 };
 
-class Shell final : public platform::Shell {
-public:
+class Shell final : public platform::Shell
+{
+  public:
     void openUrl(const std::string &url) override { opened.push_back(url); }
     std::vector<std::string> opened;
 };
 
-class Store final : public platform::UserStore {
-public:
+class Store final : public platform::UserStore
+{
+  public:
     std::optional<std::string> read(const std::string &section, const std::string &name) override
     {
         auto it = values.find({section, name});
@@ -51,8 +54,9 @@ public:
     int writes = 0;
 };
 
-class Calendar final : public platform::Calendar {
-public:
+class Calendar final : public platform::Calendar
+{
+  public:
     platform::CivilDate today() override { return date; }
     // ISO form, so tests read what was written.
     std::string formatShortDate(const platform::CivilDate &d) override;
@@ -60,8 +64,9 @@ public:
     platform::CivilDate date{2026, 12, 7};
 };
 
-class Random final : public platform::Random {
-public:
+class Random final : public platform::Random
+{
+  public:
     void seedFromClock() override { ++seeds; }
     float next() override
     {
@@ -75,14 +80,16 @@ public:
     int seeds = 0;
 };
 
-class Terminator final : public platform::Terminator {
-public:
+class Terminator final : public platform::Terminator
+{
+  public:
     void terminate(int status) override { statuses.push_back(status); }
     std::vector<int> statuses;
 };
 
-class MessageBoxes final : public platform::MessageBoxes {
-public:
+class MessageBoxes final : public platform::MessageBoxes
+{
+  public:
     platform::MsgAnswer show(const std::string &text, platform::MsgIcon icon, platform::MsgButtons buttons) override
     {
         shown.push_back({text, icon, buttons});
@@ -100,8 +107,9 @@ public:
     std::function<void()> onShow; // runs while the box would be up
 };
 
-class Clipboard final : public platform::Clipboard {
-public:
+class Clipboard final : public platform::Clipboard
+{
+  public:
     bool ownsContent() override { return owned; }
     void clear() override
     {
@@ -114,8 +122,9 @@ public:
     int clears = 0;
 };
 
-class Topmost final : public platform::Topmost {
-public:
+class Topmost final : public platform::Topmost
+{
+  public:
     void prepare(QWidget *) override { ++prepared; }
     void apply(QWidget *) override { ++applied; }
     int prepared = 0;

@@ -3,10 +3,12 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-namespace platform {
+namespace platform
+{
 
-class QtClipboard final : public Clipboard {
-public:
+class QtClipboard final : public Clipboard
+{
+  public:
     bool ownsContent() override { return QGuiApplication::clipboard()->ownsClipboard(); }
     void clear() override { QGuiApplication::clipboard()->clear(QClipboard::Clipboard); }
 };

@@ -4,10 +4,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace platform {
+namespace platform
+{
 
-class QtMessageBoxes final : public MessageBoxes {
-public:
+class QtMessageBoxes final : public MessageBoxes
+{
+  public:
     MsgAnswer show(const std::string &text, MsgIcon icon, MsgButtons buttons) override
     {
         QMessageBox box(icon == MsgIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,

@@ -2,7 +2,8 @@
 
 #include "platform/Services.h"
 
-namespace platform {
+namespace platform
+{
 
 MessageBoxes &qtMessageBoxes();
 Clipboard &qtClipboard();

@@ -2,10 +2,12 @@
 
 #include <QWidget>
 
-namespace platform {
+namespace platform
+{
 
-class QtTopmost final : public Topmost {
-public:
+class QtTopmost final : public Topmost
+{
+  public:
     // Changing window flags after the first show hides and recreates the
     // native window, so the hint goes on before it.
     void prepare(QWidget *window) override { window->setWindowFlag(Qt::WindowStaysOnTopHint, true); }
