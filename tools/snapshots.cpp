@@ -4,6 +4,7 @@
 //
 //   starbond-snapshots <output dir>
 
+#include "app/UpdateReminder.h"
 #include "outreach/frmNagScreen2.h"
 #include "platform/qt/QtServices.h"
 #include "ui/Layout.h"
@@ -15,6 +16,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTabBar>
 #include <cstdio>
 
@@ -71,5 +73,12 @@ int main(int argc, char *argv[])
     about->close();
 
     renderExitScreen(out.filePath(QStringLiteral("exit-screen.png")));
+
+    QMessageBox *question = platform::createMessageBox(modHelp::UpdateQuestion, platform::MsgIcon::Information,
+                                                       platform::MsgButtons::YesNo, nullptr);
+    question->show();
+    QApplication::processEvents();
+    ok = question->grab().save(out.filePath(QStringLiteral("update-question.png"))) && ok;
+    delete question;
     return ok ? 0 : 1;
 }

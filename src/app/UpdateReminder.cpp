@@ -84,8 +84,7 @@ void CheckUpdateReminder()
     }
 
     const auto answer =
-        s.messageBoxes->show("There maybe an update to this software available\rDo you want to check for an update?",
-                             platform::MsgIcon::Information, platform::MsgButtons::YesNo);
+        s.messageBoxes->show(UpdateQuestion, platform::MsgIcon::Information, platform::MsgButtons::YesNo);
     // A refused write ends the reminder; what was written before stays.
     if (!WriteSetting("Install", InstallCountAfterAsking(ReadSetting("Install"))))
         return;

@@ -10,6 +10,10 @@ namespace modHelp
 // Once every fifteen days, asks whether to look for a newer version.
 void CheckUpdateReminder();
 
+// The question, with a carriage return between its two sentences.
+inline constexpr const char *UpdateQuestion =
+    "There maybe an update to this software available\rDo you want to check for an update?";
+
 // What a start does for the stored "Duration" date (nullopt when missing or
 // unreadable) and today's date.
 enum class ReminderStep { FirstStart, Quiet, Ask };

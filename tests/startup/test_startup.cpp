@@ -3,8 +3,10 @@
 
 #include "app/Settings.h"
 #include "app/Startup.h"
+#include "app/UpdateReminder.h"
 #include "outreach/Links.h"
 #include "platform/Backends.h"
+#include "platform/qt/QtServices.h"
 #include "support/FakeServices.h"
 #include "ui/Layout.h"
 #include "ui/frmAbout.h"
@@ -12,12 +14,14 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
 #include <cmath>
+#include <memory>
 #include <random>
 
 namespace
@@ -74,6 +78,8 @@ class TestStartup : public QObject
     void secondInstanceAnnouncesAndEnds();
     void dueReminderAsksBeforeMainWindow();
     void unreadableStoreStillShowsMainWindow();
+
+    void messageBoxBreaksLineAtCarriageReturn();
 
     void aboutClosesOnEnterAndEsc_data();
     void aboutClosesOnEnterAndEsc();
@@ -210,6 +216,25 @@ void TestStartup::unreadableStoreStillShowsMainWindow()
     RunStartup();
     QVERIFY(fakes.messageBoxes.shown.empty());
     QVERIFY(findMainWindow() && findMainWindow()->isVisible());
+}
+
+void TestStartup::messageBoxBreaksLineAtCarriageReturn()
+{
+    std::unique_ptr<QMessageBox> box(platform::createMessageBox(modHelp::UpdateQuestion, platform::MsgIcon::Information,
+                                                                platform::MsgButtons::YesNo, nullptr));
+    QCOMPARE(box->windowTitle(), QStringLiteral("Starbond"));
+    QCOMPARE(box->text(),
+             QStringLiteral("There maybe an update to this software available\nDo you want to check for an "
+                            "update?"));
+    QCOMPARE(box->icon(), QMessageBox::Information);
+    QCOMPARE(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(box->defaultButton(), box->button(QMessageBox::Yes));
+
+    // A text that looks like markup is shown as it stands.
+    box.reset(platform::createMessageBox("<b>First Name</b>", platform::MsgIcon::Critical, platform::MsgButtons::Ok,
+                                         nullptr));
+    QCOMPARE(box->textFormat(), Qt::PlainText);
+    QCOMPARE(box->standardButtons(), QMessageBox::Ok);
 }
 
 void TestStartup::aboutClosesOnEnterAndEsc_data()
