@@ -1,10 +1,13 @@
 // Draws the program's images: the main window's picture (an eight-pointed
 // star ringed by the planets' symbols) and the icon in the hicolor sizes.
 // The output is committed under resources/; run again only to change them.
+// The program itself reads raw RGBA copies (resources/raw/), which need no
+// image format plugin.
 //
 //   starbond-images <resources dir>
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -107,6 +110,20 @@ QImage icon(int size)
     return image;
 }
 
+// Rows of RGBA bytes, top to bottom, without padding or header.
+bool saveRaw(const QImage &image, const QString &path)
+{
+    const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    for (int y = 0; y < rgba.height(); ++y)
+        if (file.write(reinterpret_cast<const char *>(rgba.constScanLine(y)), qint64(rgba.width()) * 4) !=
+            qint64(rgba.width()) * 4)
+            return false;
+    return file.flush();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -119,10 +136,16 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    bool ok = picture().save(out.filePath(QStringLiteral("picture1.png")));
+    bool ok = out.mkpath(QStringLiteral("raw"));
+    const QImage star = picture();
+    ok = star.save(out.filePath(QStringLiteral("picture1.png"))) && ok;
+    ok = saveRaw(star, out.filePath(QStringLiteral("raw/picture1.rgba"))) && ok;
     for (int size : {16, 32, 48, 64, 128, 256}) {
         const QString dir = QStringLiteral("icons/hicolor/%1x%1/apps").arg(size);
-        ok = out.mkpath(dir) && icon(size).save(out.filePath(dir + QStringLiteral("/starbond.png"))) && ok;
+        const QImage image = icon(size);
+        ok = out.mkpath(dir) && image.save(out.filePath(dir + QStringLiteral("/starbond.png"))) && ok;
+        if (size <= 48)
+            ok = saveRaw(image, out.filePath(QStringLiteral("raw/icon%1.rgba").arg(size))) && ok;
     }
     return ok ? 0 : 1;
 }

@@ -7,6 +7,7 @@
 #include "app/UpdateReminder.h"
 #include "outreach/frmNagScreen2.h"
 #include "platform/qt/QtServices.h"
+#include "ui/Images.h"
 #include "ui/Layout.h"
 #include "ui/frmAbout.h"
 #include "ui/frmMain.h"

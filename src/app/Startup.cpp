@@ -4,6 +4,7 @@
 #include "app/UpdateReminder.h"
 #include "platform/Services.h"
 #include "platform/qt/QtServices.h"
+#include "ui/Images.h"
 #include "ui/Layout.h"
 #include "ui/frmMain.h"
 

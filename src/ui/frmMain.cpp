@@ -19,24 +19,6 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
-// Outside any namespace, as the resource's initialiser is a global symbol;
-// naming it keeps the images in the link from the static library.
-static void initImages()
-{
-    Q_INIT_RESOURCE(starbond);
-}
-
-QIcon ui::StarbondIcon()
-{
-    initImages();
-    QIcon icon;
-    // The larger sizes are for the desktop's launcher only; decoding them here
-    // would cost start-up time for nothing.
-    for (int size : {16, 32, 48})
-        icon.addFile(QStringLiteral(":/starbond/icons/%1").arg(size), QSize(size, size));
-    return icon;
-}
-
 namespace
 {
 

@@ -20,12 +20,6 @@ class QPushButton;
 class QTabBar;
 class QTextEdit;
 
-namespace ui
-{
-// The program's icon in all its sizes, from the resource ":/starbond/icon".
-QIcon StarbondIcon();
-} // namespace ui
-
 class frmMain : public QMainWindow
 {
     Q_OBJECT

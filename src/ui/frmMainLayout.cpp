@@ -1,6 +1,7 @@
 // frmMain's controls, created in layout order (later siblings lie on top).
 // Positions are twips relative to the containing control.
 
+#include "ui/Images.h"
 #include "ui/Layout.h"
 #include "ui/frmMain.h"
 
@@ -161,7 +162,7 @@ void frmMain::buildInputView()
 {
     Picture1 = new QLabel(fraMain);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/starbond/picture1")));
+    Picture1->setPixmap(ui::StarPicture());
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setFocusPolicy(Qt::TabFocus);
     ui::place(Picture1, 1622, 2175, 1545, 1575);

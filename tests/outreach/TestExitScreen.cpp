@@ -1,6 +1,7 @@
 #include "Hosts.h"
 #include "outreach/frmNagScreen2.h"
 #include "support/FakeServices.h"
+#include "ui/Images.h"
 #include "ui/Layout.h"
 #include "ui/LinkLabel.h"
 
@@ -340,8 +341,7 @@ class TestExitScreen : public QObject
         const QString dir = qEnvironmentVariable("STARBOND_SNAPSHOT_DIR");
         if (dir.isEmpty())
             QSKIP("STARBOND_SNAPSHOT_DIR not set");
-        Q_INIT_RESOURCE(starbond);
-        QApplication::setWindowIcon(QIcon(QStringLiteral(":/starbond/icon")));
+        QApplication::setWindowIcon(ui::StarbondIcon());
         m_fakes->random.values = {0.0f};
         const QString path = QDir(dir).filePath(QStringLiteral("exit-screen.png"));
         renderExitScreen(path);
