@@ -9,7 +9,7 @@ packages=(
     fonts-dejavu-core fonts-liberation
     libx11-dev libxdamage-dev xvfb xauth xdotool x11-utils
     mingw-w64 g++-mingw-w64-x86-64 wine wine64
-    dpkg-dev file
+    dpkg-dev file locales
 )
 
 missing=()

@@ -151,14 +151,36 @@ class TestUserStorePosix : public QObject
         FileUserStore store(dir);
         QVERIFY(store.write("Settings", "a", "1"));
         const QByteArray before = fileBytes(store.filePath());
-        if (::geteuid() == 0)
-            QSKIP("root writes into a read-only folder; the full-disk case covers the old file");
-        QCOMPARE(::chmod(dir.c_str(), 0500), 0);
-        const bool written = store.write("Settings", "a", "2");
+        bool written = true;
+        if (::geteuid() == 0) {
+            // Root writes anywhere: the write runs in a child that has become
+            // an ordinary user, the owner of the read-only folder.
+            const uid_t nobody = 65534;
+            QCOMPARE(::chmod(tmp.path().toLocal8Bit().constData(), 0711), 0);
+            QCOMPARE(::chown(dir.c_str(), nobody, nobody), 0);
+            QCOMPARE(::chown(store.filePath().c_str(), nobody, nobody), 0);
+            QCOMPARE(::chmod(dir.c_str(), 0500), 0);
+            const pid_t child = ::fork();
+            QVERIFY(child >= 0);
+            if (child == 0) {
+                if (::setgid(nobody) != 0 || ::setuid(nobody) != 0)
+                    ::_exit(2);
+                ::_exit(store.write("Settings", "a", "2") ? 1 : 0);
+            }
+            int status = -1;
+            QCOMPARE(::waitpid(child, &status, 0), child);
+            QVERIFY(WIFEXITED(status));
+            QVERIFY(WEXITSTATUS(status) != 2);
+            written = WEXITSTATUS(status) != 0;
+        } else {
+            QCOMPARE(::chmod(dir.c_str(), 0500), 0);
+            written = store.write("Settings", "a", "2");
+        }
         ::chmod(dir.c_str(), 0700);
         QVERIFY(!written);
         QCOMPARE(fileBytes(store.filePath()), before);
         QCOMPARE(store.read("Settings", "a"), std::optional<std::string>("1"));
+        QCOMPARE(QDir(QString::fromStdString(dir)).entryList(QDir::Files | QDir::Hidden), QStringList{"settings.ini"});
     }
 
     void refusedWhereTheFileIsAFolder()
