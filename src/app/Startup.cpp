@@ -73,8 +73,7 @@ void RunStartup()
     platform::Services &services = platform::services();
 
     if (!services.instanceLock->acquire()) {
-        services.messageBoxes->show("Application is already running", platform::MsgIcon::Information,
-                                    platform::MsgButtons::Ok);
+        platform::ShowMessage("Application is already running", platform::MsgIcon::Information);
         modHelp::ExitApplication();
         return;
     }

@@ -11,19 +11,19 @@ void openPage(const std::string &url)
     platform::services().shell->openUrl(url);
 }
 
-std::string http(const char *host, const char *path)
-{
-    return std::string("http://") + host + path;
-}
-
 } // namespace
 
 namespace modHelp
 {
 
+std::string SiteUrl(const char *host, const char *path)
+{
+    return std::string("http://") + host + path;
+}
+
 std::string HomePageUrl()
 {
-    return http(hosts::BoardHome, "");
+    return SiteUrl(hosts::BoardHome, "");
 }
 
 void OpenHomePage()
@@ -33,32 +33,32 @@ void OpenHomePage()
 
 void OpenSoftwaresSite()
 {
-    openPage(http(hosts::Board, "/velmorasoftwares"));
+    openPage(SiteUrl(hosts::Board, "/velmorasoftwares"));
 }
 
 void OpenOnlineHelp()
 {
-    openPage(http(hosts::Product, "/qz-free-starbond-help.html"));
+    openPage(SiteUrl(hosts::Product, "/qz-free-starbond-help.html"));
 }
 
 void OpenDownloadPage()
 {
-    openPage(http(hosts::Product, "/download-qz-free-starbond.html"));
+    openPage(SiteUrl(hosts::Product, "/download-qz-free-starbond.html"));
 }
 
 void OpenDonationPage()
 {
-    openPage(http(hosts::Help, "/donate.html"));
+    openPage(SiteUrl(hosts::Help, "/donate.html"));
 }
 
 void OpenFullBrandPage()
 {
-    openPage(http(hosts::Help, "/fully-branded.html"));
+    openPage(SiteUrl(hosts::Help, "/fully-branded.html"));
 }
 
 void OpenCoBrandPage()
 {
-    openPage(http(hosts::Help, "/co-brand.html"));
+    openPage(SiteUrl(hosts::Help, "/co-brand.html"));
 }
 
 } // namespace modHelp

@@ -17,6 +17,9 @@ void OpenCoBrandPage();
 
 // Shown by the About window's link label.
 std::string HomePageUrl();
+
+// "http://" + host + path: every address the program hands out.
+std::string SiteUrl(const char *host, const char *path);
 } // namespace modHelp
 
 namespace modTellAFriend

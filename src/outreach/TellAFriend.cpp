@@ -16,25 +16,12 @@ std::string FriendEmail;
 namespace
 {
 
-void showCritical(std::string_view text)
-{
-    platform::services().messageBoxes->show(std::string(text), platform::MsgIcon::Critical, platform::MsgButtons::Ok);
-}
-
 bool missing(std::string_view value, std::string_view placeholder)
 {
     return value.empty() || value == placeholder;
 }
 
 } // namespace
-
-std::string TrimBlanks(std::string_view text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
 
 std::string_view AddressProblem(std::string_view email, std::string_view friendEmail)
 {
@@ -85,8 +72,8 @@ std::string PercentEncode(std::string_view text)
 
 std::string BuildReferralUrl(const FormEntries &trimmed)
 {
-    const std::string productRoot = std::string("http://") + hosts::Product + "/";
-    return std::string("http://") + hosts::Board + "/qzvs-refer-a-friend.php" + "?taf1=" + PercentEncode(trimmed.name) +
+    const std::string productRoot = modHelp::SiteUrl(hosts::Product, "/");
+    return modHelp::SiteUrl(hosts::Board, "/qzvs-refer-a-friend.php") + "?taf1=" + PercentEncode(trimmed.name) +
            "&taf2=" + PercentEncode(trimmed.email) + "&taf3=" + PercentEncode(trimmed.message) +
            "&taf4=" + PercentEncode(trimmed.friendName) + "&taf5=" + PercentEncode(trimmed.friendEmail) +
            "&taf6=" + PercentEncode(productRoot);
@@ -101,7 +88,7 @@ void SubmitReferral(const FormEntries &entries)
     FriendEmail = TrimBlanks(entries.friendEmail);
 
     if (const auto problem = AddressProblem(ReferrerEmail, FriendEmail); !problem.empty()) {
-        showCritical(problem);
+        platform::ShowMessage(std::string(problem), platform::MsgIcon::Critical);
         return;
     }
     SendReferral();
@@ -111,7 +98,7 @@ void SendReferral()
 {
     const FormEntries stored{ReferrerName, ReferrerEmail, ReferralMessage, FriendName, FriendEmail};
     if (const auto missingEntry = MissingEntry(stored); !missingEntry.empty()) {
-        showCritical(missingEntry);
+        platform::ShowMessage(std::string(missingEntry), platform::MsgIcon::Critical);
         return;
     }
     ReferralUrl = BuildReferralUrl(stored);

@@ -2,6 +2,8 @@
 
 // The refer-a-friend request of the exit screen.
 
+#include "app/Text.h"
+
 #include <string>
 #include <string_view>
 
@@ -39,8 +41,7 @@ void SubmitReferral(const FormEntries &entries);
 // ReferralUrl and opens it.
 void SendReferral();
 
-// Leading and trailing U+0020 removed; tabs and line breaks stay.
-std::string TrimBlanks(std::string_view text);
+using textutil::TrimBlanks;
 
 // The first failing address check's message, or an empty view.
 std::string_view AddressProblem(std::string_view email, std::string_view friendEmail);

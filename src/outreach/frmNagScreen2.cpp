@@ -16,7 +16,6 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -55,17 +54,6 @@ class CaptionFrame final : public QWidget
     QString m_caption;
     QFont m_captionFont;
 };
-
-QLabel *label(const QString &name, const QString &text, const QFont &font, const QColor &colour, QWidget *parent)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setTextFormat(Qt::PlainText);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    l->setFont(font);
-    ui::setTextColour(l, colour);
-    return l;
-}
 
 // Where the substitute face runs wider than the designed one, a label
 // squeezes a little rather than lose its last letters.
@@ -113,17 +101,6 @@ void setBoxText(QWidget *box, const QString &text)
         static_cast<QPlainTextEdit *>(box)->setPlainText(text);
 }
 
-QString trimBlanks(const QString &text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == u' ')
-        ++first;
-    while (last > first && text[last - 1] == u' ')
-        --last;
-    return text.mid(first, last - first);
-}
-
 // Focus that moves to another window (a message box, another program) and
 // back is no move between the boxes.
 bool movesBetweenControls(const QFocusEvent *event)
@@ -161,14 +138,14 @@ frmNagScreen2::frmNagScreen2(QWidget *parent) : QWidget(parent, Qt::Window)
     ui::paintBackground(this, Qt::white);
 
     // Left, top, width, height in twips, relative to the parent.
-    Label1 =
-        label(QStringLiteral("Label1"), ui::WindowTitle, QFont(QStringLiteral("MS Sans Serif"), 18), Qt::black, this);
+    Label1 = ui::label(this, QStringLiteral("Label1"), ui::WindowTitle, QFont(QStringLiteral("MS Sans Serif"), 18),
+                       Qt::black);
     ui::place(Label1, 1080, 240, 5625, 435);
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setPixmap(windowIcon().pixmap(ui::twips(480)));
     ui::place(Picture1, 360, 217, 480, 480);
-    Label2 = label(QStringLiteral("Label2"), SupportText(1), ui::verdana(9.75, true), Qt::black, this);
+    Label2 = ui::label(this, QStringLiteral("Label2"), SupportText(1), ui::verdana(9.75, true), Qt::black);
     Label2->setWordWrap(true);
     ui::place(Label2, 120, 840, 6975, 1095);
 
@@ -209,7 +186,7 @@ frmNagScreen2::frmNagScreen2(QWidget *parent) : QWidget(parent, Qt::Window)
     Frame6 = new CaptionFrame(QStringLiteral("Download Velmora Softwares"), this);
     Frame6->setObjectName(QStringLiteral("Frame6"));
     ui::place(Frame6, 7320, 120, 3735, 4575);
-    Label3 = label(QStringLiteral("Label3"), softwareAreaText(), ui::verdana(9), Qt::white, Frame6);
+    Label3 = ui::label(Frame6, QStringLiteral("Label3"), softwareAreaText(), ui::verdana(9), Qt::white);
     Label3->setWordWrap(true);
     ui::place(Label3, 120, 360, 3495, 3855);
     lblGoToHome = new ui::LinkLabel(QStringLiteral("Click Here To Visit Velmora Softwares"), Frame6);
@@ -228,11 +205,11 @@ frmNagScreen2::frmNagScreen2(QWidget *parent) : QWidget(parent, Qt::Window)
     setTabOrder(txtFriendName, txtMessage);
     cmdClose->setFocus();
 
-    m_boxes = {{{txtName, fromView(modTellAFriend::NamePlaceholder), false},
-                {txtEmail, fromView(modTellAFriend::EmailPlaceholder), true},
-                {txtFriendName, fromView(modTellAFriend::FriendNamePlaceholder), false},
-                {txtFriendEmail, fromView(modTellAFriend::FriendEmailPlaceholder), true},
-                {txtMessage, fromView(modTellAFriend::MessagePlaceholder), false}}};
+    m_boxes = {{{txtName, modTellAFriend::NamePlaceholder, false},
+                {txtEmail, modTellAFriend::EmailPlaceholder, true},
+                {txtFriendName, modTellAFriend::FriendNamePlaceholder, false},
+                {txtFriendEmail, modTellAFriend::FriendEmailPlaceholder, true},
+                {txtMessage, modTellAFriend::MessagePlaceholder, false}}};
     for (const PlaceholderBox &box : m_boxes)
         box.box->installEventFilter(this);
 
@@ -241,8 +218,7 @@ frmNagScreen2::frmNagScreen2(QWidget *parent) : QWidget(parent, Qt::Window)
     connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
 
-    if (const QScreen *display = screen())
-        move(display->availableGeometry().center() - rect().center());
+    ui::centreOnScreen(this);
     Form_Load();
 }
 
@@ -318,14 +294,14 @@ bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
 
 void frmNagScreen2::txt_GotFocus(const PlaceholderBox &box)
 {
-    if (trimBlanks(boxText(box.box)) == box.placeholder)
+    if (modTellAFriend::TrimBlanks(boxText(box.box).toStdString()) == box.placeholder)
         setBoxText(box.box, QString());
 }
 
 void frmNagScreen2::txt_LostFocus(const PlaceholderBox &box)
 {
-    if (trimBlanks(boxText(box.box)).isEmpty())
-        setBoxText(box.box, box.placeholder);
+    if (modTellAFriend::TrimBlanks(boxText(box.box).toStdString()).empty())
+        setBoxText(box.box, fromView(box.placeholder));
 }
 
 // The blank filter of the two address boxes; true discards the key.
@@ -333,8 +309,7 @@ bool frmNagScreen2::txtEmail_KeyPress(const PlaceholderBox &box, QKeyEvent *even
 {
     if (event->text() != QStringLiteral(" "))
         return false;
-    platform::services().messageBoxes->show("Email Address Cannot Contain Space", platform::MsgIcon::Critical,
-                                            platform::MsgButtons::Ok);
+    platform::ShowMessage("Email Address Cannot Contain Space", platform::MsgIcon::Critical);
     box.box->setFocus();
     return true;
 }

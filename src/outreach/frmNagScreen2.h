@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <array>
+#include <string_view>
 
 class QLabel;
 class QLineEdit;
@@ -50,7 +51,7 @@ class frmNagScreen2 : public QWidget
   private:
     struct PlaceholderBox {
         QWidget *box;
-        QString placeholder;
+        std::string_view placeholder;
         bool refusesBlanks;
     };
 

@@ -98,4 +98,9 @@ Services &services()
     return current;
 }
 
+void ShowMessage(const std::string &text, MsgIcon icon)
+{
+    services().messageBoxes->show(text, icon, MsgButtons::Ok);
+}
+
 } // namespace platform

@@ -104,6 +104,9 @@ class Topmost
     virtual void apply(QWidget *window) = 0;
 };
 
+// A message box with an OK button alone, through the service in force.
+void ShowMessage(const std::string &text, MsgIcon icon);
+
 struct Services {
     Shell *shell = nullptr;
     UserStore *store = nullptr;

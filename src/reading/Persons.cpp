@@ -89,15 +89,6 @@ constexpr std::array<SignRuler, 12> kRulers{{
 
 } // namespace
 
-std::string TrimBlanks(const std::string &text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
 std::optional<InputFault> FirstInputFault(const std::array<BirthInput, 2> &input)
 {
     using platform::MsgIcon;

@@ -3,6 +3,7 @@
 // The two people of the current reading and the rules that turn a name and a
 // birth date into a sun sign and a ruling planet.
 
+#include "app/Text.h"
 #include "platform/Services.h"
 
 #include <array>
@@ -55,7 +56,6 @@ PlanetCode RulingPlanet(const std::string &sunSign);
 // planets, PlanetPos 0). The caller has checked the input already.
 void FillPersons(const std::array<BirthInput, 2> &input);
 
-// Blanks (U+0020) only; tabs and line breaks stay.
-std::string TrimBlanks(const std::string &text);
+using textutil::TrimBlanks;
 
 } // namespace modStarbond

@@ -44,10 +44,10 @@ class frmAbout final : public QDialog
                  QStringLiteral("Click here to visit ") + QString::fromStdString(modHelp::HomePageUrl()), 1845, 1365);
         connect(lblHomePage, &ui::LinkLabel::clicked, this, [] { modHelp::OpenHomePage(); });
 
-        Label3 = label(QStringLiteral("Label3"),
-                       QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                                      "online. Get this software fully branded for your website."),
-                       Qt::white, ui::verdana(8.25, true));
+        Label3 = wrapped(QStringLiteral("Label3"),
+                         QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
+                                        "online. Get this software fully branded for your website."),
+                         Qt::white, ui::verdana(8.25, true));
         ui::place(Label3, 90, 1800, 5805, 615);
 
         lblCoBrand = link(QStringLiteral("lblCoBrand"), QStringLiteral("Click here for more details"), 3600, 2415);
@@ -58,15 +58,14 @@ class frmAbout final : public QDialog
         ui::paintBackground(Line2, QColor(0, 255, 255));
         Line2->setGeometry(ui::twips(-60), ui::twips(2910) - 1, ui::twips(7200 + 60), 2);
 
-        Label2 = label(QStringLiteral("Label2"), ui::WindowTitle, Qt::black, ui::verdana(12, true));
-        Label2->setWordWrap(false); // auto-sized to its caption
+        Label2 = ui::label(this, QStringLiteral("Label2"), ui::WindowTitle, ui::verdana(12, true), Qt::black);
         ui::place(Label2, 750, 120);
 
-        Label1 = label(QStringLiteral("Label1"),
-                       QStringLiteral("Starbond describes your Starbond based on your planetary archetypes. This "
-                                      "software helps you know more about the influence of the planets on your love "
-                                      "profile."),
-                       QColor(255, 255, 192), font());
+        Label1 = wrapped(QStringLiteral("Label1"),
+                         QStringLiteral("Starbond describes your Starbond based on your planetary archetypes. This "
+                                        "software helps you know more about the influence of the planets on your love "
+                                        "profile."),
+                         QColor(255, 255, 192), font());
         ui::place(Label1, 750, 390, 5145, 975);
 
         cmdOK->setFocus();
@@ -84,15 +83,10 @@ class frmAbout final : public QDialog
     QLabel *Label1 = nullptr;
 
   private:
-    QLabel *label(const QString &name, const QString &text, const QColor &colour, const QFont &font)
+    QLabel *wrapped(const QString &name, const QString &text, const QColor &colour, const QFont &font)
     {
-        auto *l = new QLabel(text, this);
-        l->setObjectName(name);
-        l->setTextFormat(Qt::PlainText);
+        QLabel *l = ui::label(this, name, text, font, colour);
         l->setWordWrap(true);
-        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        l->setFont(font);
-        ui::setTextColour(l, colour);
         return l;
     }
 

@@ -14,7 +14,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTabBar>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -23,12 +22,6 @@ namespace
 {
 
 using platform::MsgIcon;
-
-void showMessage(const std::string &text, MsgIcon icon)
-{
-    if (platform::MessageBoxes *boxes = platform::services().messageBoxes)
-        boxes->show(text, icon, platform::MsgButtons::Ok);
-}
 
 std::array<modStarbond::BirthInput, 2> readInput(const frmMain &w)
 {
@@ -102,6 +95,7 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
     buildMenus();
     setKeyboardOrder();
     setFixedSize(sizeHint()); // before the native window exists
+    ui::centreOnScreen(this);
 
     Form_Load();
     txtName[0]->setFocus();
@@ -120,17 +114,23 @@ void frmMain::Form_Load()
     for (int y = 1900; y <= 2050; ++y)
         for (QComboBox *c : cboYear)
             c->addItem(QString::number(y));
+    selectFirstEntries();
+    fraMain->raise();
+}
+
+// Both people at day 1, January, 1900.
+void frmMain::selectFirstEntries()
+{
     for (int i : {0, 1})
         for (QComboBox *c : {cboDate[i], cboMonth[i], cboYear[i]})
             c->setCurrentIndex(0);
-    fraMain->raise();
 }
 
 void frmMain::txtName_KeyPress(int index, int &KeyAscii)
 {
     if (isNameCharacter(KeyAscii))
         return;
-    showMessage("First Name Can Accept Text Only", MsgIcon::Critical);
+    platform::ShowMessage("First Name Can Accept Text Only", MsgIcon::Critical);
     KeyAscii = 0;
     txtName[index]->setFocus();
 }
@@ -154,7 +154,7 @@ bool frmMain::ValidateInput()
     const auto fault = modStarbond::FirstInputFault(readInput(*this));
     if (!fault)
         return true;
-    showMessage(fault->message, fault->icon);
+    platform::ShowMessage(fault->message, fault->icon);
     if (fault->focusPerson)
         txtName[*fault->focusPerson]->setFocus();
     return false;
@@ -220,9 +220,7 @@ void frmMain::cmdBackToMain_Click()
     for (QLineEdit *box : txtName)
         box->clear();
     txtName[0]->setFocus();
-    for (int i : {0, 1})
-        for (QComboBox *c : {cboDate[i], cboMonth[i], cboYear[i]})
-            c->setCurrentIndex(0);
+    selectFirstEntries();
     fraMain->raise();
 }
 
@@ -231,7 +229,7 @@ void frmMain::cmdBack_Click(int person)
     modStarbond::PersonEntry &entry = modStarbond::Persons[person];
     --entry.PlanetPos;
     if (entry.PlanetPos < 0) {
-        showMessage("You are at the first record", MsgIcon::Critical);
+        platform::ShowMessage("You are at the first record", MsgIcon::Critical);
         entry.PlanetPos = 0;
     } else {
         ShowPersonCard(person == 0);
@@ -243,7 +241,7 @@ void frmMain::cmdNext_Click(int person)
     modStarbond::PersonEntry &entry = modStarbond::Persons[person];
     ++entry.PlanetPos;
     if (entry.PlanetPos >= 2 || entry.Planets[entry.PlanetPos] == modStarbond::NoPlanet) {
-        showMessage("You are at the last record", MsgIcon::Critical);
+        platform::ShowMessage("You are at the last record", MsgIcon::Critical);
         entry.PlanetPos = 1;
     } else {
         ShowPersonCard(person == 0);
@@ -325,19 +323,6 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-void frmMain::showEvent(QShowEvent *event)
-{
-    if (!m_centred) {
-        m_centred = true;
-        if (QScreen *s = screen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(s->availableGeometry().center());
-            move(frame.topLeft());
-        }
-    }
-    QMainWindow::showEvent(event);
 }
 
 // Form_Unload: never refuses the close.

@@ -112,7 +112,6 @@ class frmMain : public QMainWindow
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override; // Form_Unload
 
   private:
@@ -128,6 +127,5 @@ class frmMain : public QMainWindow
     void cmdNext_Click(int person);
     bool refuseTypedText(int index, const QString &text);
     void emptyOwnClipboard();
-
-    bool m_centred = false;
+    void selectFirstEntries();
 };
