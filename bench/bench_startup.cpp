@@ -9,16 +9,13 @@
 // Prints the median wall time and the peak memory (maximum resident set) of
 // both, and their ratio and difference.
 
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
-#include <X11/extensions/Xdamage.h>
+#include "support/XDesktop.h"
 
 #include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <poll.h>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -31,115 +28,31 @@ namespace
 using Clock = std::chrono::steady_clock;
 
 struct Sample {
-    double ms = 0;
+    double ms = -1; // negative: no paint seen in time
     long maxRssKiB = 0;
 };
 
-int ignoreErrors(Display *, XErrorEvent *)
+// Starts the program and ends it once a window of its process is first drawn
+// into.
+Sample run(xdesktop::Desktop &desktop, const char *program)
 {
-    return 0; // windows come and go while we watch them
+    desktop.watchPaints();
+    const auto start = Clock::now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        execl(program, program, static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    Sample sample;
+    if (desktop.waitForFirstPaint(pid, 20000))
+        sample.ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    kill(pid, SIGTERM);
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    sample.maxRssKiB = usage.ru_maxrss;
+    return sample;
 }
-
-class Watcher
-{
-  public:
-    Watcher()
-    {
-        m_display = XOpenDisplay(nullptr);
-        if (!m_display)
-            return;
-        XSetErrorHandler(ignoreErrors);
-        int error = 0;
-        if (!XDamageQueryExtension(m_display, &m_damageEvent, &error)) {
-            XCloseDisplay(m_display);
-            m_display = nullptr;
-            return;
-        }
-        m_pidAtom = XInternAtom(m_display, "_NET_WM_PID", False);
-        XSelectInput(m_display, DefaultRootWindow(m_display), SubstructureNotifyMask);
-        XSync(m_display, False);
-    }
-    ~Watcher()
-    {
-        if (m_display)
-            XCloseDisplay(m_display);
-    }
-    bool ok() const { return m_display != nullptr; }
-
-    // Starts the program and returns when a window of its process is first
-    // drawn into; nullopt-like negative time on a time-out.
-    Sample run(const char *program)
-    {
-        drain();
-        const auto start = Clock::now();
-        const pid_t pid = fork();
-        if (pid == 0) {
-            execl(program, program, static_cast<char *>(nullptr));
-            _exit(127);
-        }
-        double ms = -1;
-        while (ms < 0) {
-            if (!waitForEvent(20000))
-                break;
-            XEvent event;
-            XNextEvent(m_display, &event);
-            if (event.type == CreateNotify) {
-                // Watch every new top-level window from its birth, so that no
-                // drawing slips by before the watch is in place.
-                XDamageCreate(m_display, event.xcreatewindow.window, XDamageReportNonEmpty);
-                XFlush(m_display);
-            } else if (event.type == m_damageEvent + XDamageNotify) {
-                const auto &damage = reinterpret_cast<const XDamageNotifyEvent &>(event);
-                if (windowPid(damage.drawable) == pid)
-                    ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-                XDamageSubtract(m_display, damage.damage, None, None);
-            }
-        }
-        kill(pid, SIGTERM);
-        int status = 0;
-        rusage usage{};
-        wait4(pid, &status, 0, &usage);
-        return {ms, usage.ru_maxrss};
-    }
-
-  private:
-    bool waitForEvent(int timeoutMs)
-    {
-        if (XPending(m_display))
-            return true;
-        pollfd fd{ConnectionNumber(m_display), POLLIN, 0};
-        return poll(&fd, 1, timeoutMs) > 0 && XPending(m_display);
-    }
-
-    void drain()
-    {
-        XSync(m_display, False);
-        while (XPending(m_display)) {
-            XEvent event;
-            XNextEvent(m_display, &event);
-        }
-    }
-
-    long windowPid(Window window)
-    {
-        Atom type = None;
-        int format = 0;
-        unsigned long count = 0, after = 0;
-        unsigned char *data = nullptr;
-        long pid = -1;
-        if (XGetWindowProperty(m_display, window, m_pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &count, &after,
-                               &data) == Success &&
-            data && count == 1 && format == 32)
-            pid = static_cast<long>(*reinterpret_cast<unsigned long *>(data));
-        if (data)
-            XFree(data);
-        return pid;
-    }
-
-    Display *m_display = nullptr;
-    int m_damageEvent = 0;
-    Atom m_pidAtom = None;
-};
 
 double median(std::vector<double> v)
 {
@@ -152,9 +65,10 @@ double median(std::vector<double> v)
 int main(int argc, char **argv)
 {
     const int runs = argc >= 2 ? std::max(3, std::atoi(argv[1])) : 21;
-    Watcher watcher;
-    if (!watcher.ok()) {
-        std::fprintf(stderr, "bench_startup needs an X server with the DAMAGE extension: run it under xvfb-run -a\n");
+    xdesktop::Desktop desktop;
+    if (!desktop.isOpen()) {
+        std::fprintf(
+            stderr, "bench_startup needs an X server with the DAMAGE and XTEST extensions: run it under xvfb-run -a\n");
         return 2;
     }
     // A private logon: no other instance, stored reminder or real store.
@@ -169,14 +83,14 @@ int main(int argc, char **argv)
 
     // The first start writes the reminder's first values; both first runs
     // also warm the page cache.
-    watcher.run(STARBOND_PROGRAM);
-    watcher.run(EMPTY_WINDOW);
+    run(desktop, STARBOND_PROGRAM);
+    run(desktop, EMPTY_WINDOW);
 
     std::vector<double> programMs, emptyMs;
     long programRss = 0, emptyRss = 0;
     for (int i = 0; i < runs; ++i) {
-        const Sample p = watcher.run(STARBOND_PROGRAM);
-        const Sample e = watcher.run(EMPTY_WINDOW);
+        const Sample p = run(desktop, STARBOND_PROGRAM);
+        const Sample e = run(desktop, EMPTY_WINDOW);
         if (p.ms < 0 || e.ms < 0) {
             std::fprintf(stderr, "no first paint seen within 20 s\n");
             return 1;

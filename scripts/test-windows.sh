@@ -11,7 +11,7 @@ export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # The tests create real windows, so Wine needs an X server.
 if [[ ${1:-} == --run-tests ]]; then
     status=0
-    for exe in build-win/tests/win/*.exe; do
+    for exe in build-win/tests/platform/*.exe; do
         echo "== $(basename "$exe")"
         timeout 120 wine "$exe" || status=1
     done

@@ -21,6 +21,16 @@
 #include <QTabBar>
 #include <cstdio>
 
+namespace
+{
+class FixedDraw final : public platform::Random
+{
+  public:
+    void seedFromClock() override {}
+    float next() override { return 0.75f; }
+};
+} // namespace
+
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -73,7 +83,12 @@ int main(int argc, char *argv[])
     ok = about->grab().save(out.filePath(QStringLiteral("about.png"))) && ok;
     about->close();
 
-    renderExitScreen(out.filePath(QStringLiteral("exit-screen.png")));
+    // The exit screen draws its support text at random; the picture shows the
+    // last of the four.
+    FixedDraw draw;
+    platform::services().random = &draw;
+    frmNagScreen2 exitScreen;
+    ok = exitScreen.grab().save(out.filePath(QStringLiteral("exit-screen.png"))) && ok;
 
     QMessageBox *question = platform::createMessageBox(modHelp::UpdateQuestion, platform::MsgIcon::Information,
                                                        platform::MsgButtons::YesNo, nullptr);

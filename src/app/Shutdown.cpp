@@ -1,6 +1,5 @@
 #include "app/Shutdown.h"
 
-#include "outreach/frmNagScreen2.h"
 #include "platform/Services.h"
 
 #include <QApplication>
@@ -57,14 +56,3 @@ void ExitApplication()
 }
 
 } // namespace modHelp
-
-void MainWindowClosing()
-{
-    static QPointer<frmNagScreen2> exitScreen;
-    if (exitScreen.isNull())
-        exitScreen = new frmNagScreen2();
-    exitScreen->show();
-    // Never leave the process running without a window.
-    if (!exitScreen->isVisible())
-        modHelp::ExitApplication();
-}

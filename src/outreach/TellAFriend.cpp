@@ -2,7 +2,6 @@
 
 #include "Hosts.h"
 #include "outreach/Links.h"
-#include "platform/Services.h"
 
 namespace modTellAFriend
 {
@@ -21,8 +20,6 @@ bool missing(std::string_view value, std::string_view placeholder)
     return value.empty() || value == placeholder;
 }
 
-} // namespace
-
 std::string_view AddressProblem(std::string_view email, std::string_view friendEmail)
 {
     if (email == friendEmail)
@@ -33,6 +30,8 @@ std::string_view AddressProblem(std::string_view email, std::string_view friendE
         return "Please Enter Proper Email Address";
     return {};
 }
+
+} // namespace
 
 std::string_view MissingEntry(const FormEntries &trimmed)
 {
@@ -79,29 +78,33 @@ std::string BuildReferralUrl(const FormEntries &trimmed)
            "&taf6=" + PercentEncode(productRoot);
 }
 
-void SubmitReferral(const FormEntries &entries)
+void StoreEntries(const FormEntries &typed)
 {
-    ReferrerName = TrimBlanks(entries.name);
-    ReferrerEmail = TrimBlanks(entries.email);
-    ReferralMessage = TrimBlanks(entries.message);
-    FriendName = TrimBlanks(entries.friendName);
-    FriendEmail = TrimBlanks(entries.friendEmail);
+    ReferrerName = TrimBlanks(typed.name);
+    ReferrerEmail = TrimBlanks(typed.email);
+    ReferralMessage = TrimBlanks(typed.message);
+    FriendName = TrimBlanks(typed.friendName);
+    FriendEmail = TrimBlanks(typed.friendEmail);
+}
 
-    if (const auto problem = AddressProblem(ReferrerEmail, FriendEmail); !problem.empty()) {
-        platform::ShowMessage(std::string(problem), platform::MsgIcon::Critical);
-        return;
-    }
-    SendReferral();
+FormEntries StoredEntries()
+{
+    return {ReferrerName, ReferrerEmail, ReferralMessage, FriendName, FriendEmail};
+}
+
+std::optional<std::string> FirstReferralFault(const FormEntries &trimmed)
+{
+    std::string_view fault = AddressProblem(trimmed.email, trimmed.friendEmail);
+    if (fault.empty())
+        fault = MissingEntry(trimmed);
+    if (fault.empty())
+        return std::nullopt;
+    return std::string(fault);
 }
 
 void SendReferral()
 {
-    const FormEntries stored{ReferrerName, ReferrerEmail, ReferralMessage, FriendName, FriendEmail};
-    if (const auto missingEntry = MissingEntry(stored); !missingEntry.empty()) {
-        platform::ShowMessage(std::string(missingEntry), platform::MsgIcon::Critical);
-        return;
-    }
-    ReferralUrl = BuildReferralUrl(stored);
+    ReferralUrl = BuildReferralUrl(StoredEntries());
     OpenReferralUrl();
 }
 

@@ -2,8 +2,9 @@
 
 // The refer-a-friend request of the exit screen.
 
-#include "app/Text.h"
+#include "reading/Text.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,21 +34,24 @@ struct FormEntries {
     std::string friendEmail;
 };
 
-// The button's work: stores the five trimmed entries, checks the two
-// addresses (one message), then calls SendReferral.
-void SubmitReferral(const FormEntries &entries);
+// Puts the five entries, trimmed, into the module strings; every press of the
+// button does, whether or not the checks pass.
+void StoreEntries(const FormEntries &typed);
+FormEntries StoredEntries();
 
-// Checks the five module strings for missing entries (one message), or builds
-// ReferralUrl and opens it.
+// The message of the first failing check, in order: the two addresses, then
+// each entry in turn; nullopt when the form may be sent.
+std::optional<std::string> FirstReferralFault(const FormEntries &trimmed);
+
+// The message for the first missing entry, or an empty view. A missing address
+// never gets here from the form: the address checks come first.
+std::string_view MissingEntry(const FormEntries &trimmed);
+
+// Builds ReferralUrl from the module strings and opens it; the caller has
+// checked them.
 void SendReferral();
 
 using textutil::TrimBlanks;
-
-// The first failing address check's message, or an empty view.
-std::string_view AddressProblem(std::string_view email, std::string_view friendEmail);
-
-// The message for the first missing entry, or an empty view.
-std::string_view MissingEntry(const FormEntries &trimmed);
 
 // The request URL; every value percent-encoded.
 std::string BuildReferralUrl(const FormEntries &trimmed);

@@ -4,6 +4,8 @@
 #include "outreach/Links.h"
 #include "outreach/TellAFriend.h"
 #include "platform/Services.h"
+#include "platform/qt/QtServices.h"
+#include "ui/Form.h"
 #include "ui/Layout.h"
 #include "ui/LinkLabel.h"
 
@@ -12,8 +14,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextDocument>
@@ -22,65 +22,6 @@
 
 namespace
 {
-
-// A frame filled with one colour, its caption drawn into the etched border.
-// The caption font is kept apart so that the boxes inside keep theirs.
-class CaptionFrame final : public QWidget
-{
-  public:
-    CaptionFrame(const QString &caption, QWidget *parent)
-        : QWidget(parent), m_caption(caption), m_captionFont(ui::verdana(9.75, true))
-    {
-    }
-
-  protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        painter.fillRect(rect(), ui::Navy);
-        const QFontMetrics metrics(m_captionFont);
-        const QRect border = rect().adjusted(0, metrics.height() / 2, -1, -1);
-        painter.setPen(QColor(128, 128, 128));
-        painter.drawRect(border.adjusted(0, 0, -1, -1));
-        painter.setPen(Qt::white);
-        painter.drawRect(border.adjusted(1, 1, 0, 0));
-        const QRect text(8, 0, metrics.horizontalAdvance(m_caption) + 4, metrics.height());
-        painter.fillRect(text, ui::Navy);
-        painter.setFont(m_captionFont);
-        painter.drawText(text, Qt::AlignCenter, m_caption);
-    }
-
-  private:
-    QString m_caption;
-    QFont m_captionFont;
-};
-
-// Where the substitute face runs wider than the designed one, a label
-// squeezes a little rather than lose its last letters.
-void fitWidth(QLabel *label)
-{
-    QFont font = label->font();
-    for (int stretch = QFont::Unstretched;
-         stretch > QFont::SemiCondensed && QFontMetrics(font).horizontalAdvance(label->text()) > label->width();)
-        font.setStretch(--stretch);
-    label->setFont(font);
-}
-
-QLineEdit *textBox(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *box = new QLineEdit(text, parent);
-    box->setObjectName(name);
-    return box;
-}
-
-QPushButton *button(const QString &name, const QString &caption, const QFont &font, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setFont(font);
-    b->setAutoDefault(true); // Return presses the button that has the focus
-    return b;
-}
 
 // The text of a box as the form stores it: lines end in CR LF.
 QString boxText(QWidget *box)
@@ -128,6 +69,58 @@ QString softwareAreaText()
                "friends and family. ");
 }
 
+using ui::Kind;
+using namespace ui::colours;
+
+// In the order of the design; the support text and the software-area text
+// are put in when the window loads.
+constexpr ui::Control Controls[] = {
+    {Kind::Label, "Label1", nullptr, 1080, 240, 5625, 435, "Starbond v1.0", {"MS Sans Serif", 18}, Black},
+    {Kind::Picture, "Picture1", nullptr, 360, 217, 480, 480, ""},
+    {Kind::Label, "Label2", nullptr, 120, 840, 6975, 1095, "", {"Verdana", 9.75, true}, Black, ui::Wrap},
+    {Kind::CheckButton,
+     "Check1",
+     nullptr,
+     30,
+     2040,
+     7185,
+     555,
+     "Click Here To Visit Velmora Now",
+     {"Verdana", 14.25},
+     qRgb(0, 0, 192)},
+    {Kind::Button, "cmdClose", nullptr, 6000, 2760, 1245, 375, "E&xit", {"MS Sans Serif", 8}},
+    {Kind::CaptionFrame, "Frame2", nullptr, 120, 3240, 7065, 1455, "Refer A Friend", {"Verdana", 9.75, true}, Navy},
+    {Kind::TextBox, "txtName", "Frame2", 85, 360, 3375, 285, "Your Name"},
+    {Kind::TextBox, "txtEmail", "Frame2", 3600, 360, 3375, 285, "Your Email Address"},
+    {Kind::TextBox, "txtFriendName", "Frame2", 85, 720, 3375, 285, "Friend's Name"},
+    {Kind::TextBox, "txtFriendEmail", "Frame2", 3600, 720, 3375, 285, "Friend's Email Address"},
+    {Kind::Button, "cmdSubmit", "Frame2", 1920, 1080, 3375, 285, "Refer A Friend &Now", {"Verdana", 8.25, true}},
+    // Below the frame's bottom edge: never seen, still reached by Tab.
+    {Kind::TextArea, "txtMessage", "Frame2", 4800, 3600, 1815, 495, "Your Message\n"},
+    {Kind::CaptionFrame,
+     "Frame6",
+     nullptr,
+     7320,
+     120,
+     3735,
+     4575,
+     "Download Velmora Softwares",
+     {"Verdana", 9.75, true},
+     Navy},
+    {Kind::Label, "Label3", "Frame6", 120, 360, 3495, 3855, "", {"Verdana", 9}, White, ui::Wrap},
+    {Kind::Link,
+     "lblGoToHome",
+     "Frame6",
+     75,
+     4250,
+     3585,
+     210,
+     "Click Here To Visit Velmora Softwares",
+     {"Verdana", 9, true, true},
+     Yellow,
+     ui::Squeeze},
+};
+
 } // namespace
 
 frmNagScreen2::frmNagScreen2(QWidget *parent) : QWidget(parent, Qt::Window)
@@ -137,64 +130,29 @@ frmNagScreen2::frmNagScreen2(QWidget *parent) : QWidget(parent, Qt::Window)
     setFixedSize(ui::twips(11115), ui::twips(4725));
     ui::paintBackground(this, Qt::white);
 
-    // Left, top, width, height in twips, relative to the parent.
-    Label1 = ui::label(this, QStringLiteral("Label1"), ui::WindowTitle, QFont(QStringLiteral("MS Sans Serif"), 18),
-                       Qt::black);
-    ui::place(Label1, 1080, 240, 5625, 435);
-    Picture1 = new QLabel(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
+    ui::buildControls(this, Controls);
+    Label1 = ui::control<QLabel>(this, QStringLiteral("Label1"));
+    Picture1 = ui::control<QLabel>(this, QStringLiteral("Picture1"));
+    Label2 = ui::control<QLabel>(this, QStringLiteral("Label2"));
+    Check1 = ui::control<QPushButton>(this, QStringLiteral("Check1"));
+    cmdClose = ui::control<QPushButton>(this, QStringLiteral("cmdClose"));
+    Frame2 = ui::control<QWidget>(this, QStringLiteral("Frame2"));
+    txtName = ui::control<QLineEdit>(this, QStringLiteral("txtName"));
+    txtEmail = ui::control<QLineEdit>(this, QStringLiteral("txtEmail"));
+    txtFriendName = ui::control<QLineEdit>(this, QStringLiteral("txtFriendName"));
+    txtFriendEmail = ui::control<QLineEdit>(this, QStringLiteral("txtFriendEmail"));
+    cmdSubmit = ui::control<QPushButton>(this, QStringLiteral("cmdSubmit"));
+    txtMessage = ui::control<QPlainTextEdit>(this, QStringLiteral("txtMessage"));
+    Frame6 = ui::control<QWidget>(this, QStringLiteral("Frame6"));
+    Label3 = ui::control<QLabel>(this, QStringLiteral("Label3"));
+    lblGoToHome = ui::control<ui::LinkLabel>(this, QStringLiteral("lblGoToHome"));
+
     Picture1->setPixmap(windowIcon().pixmap(ui::twips(480)));
-    ui::place(Picture1, 360, 217, 480, 480);
-    Label2 = ui::label(this, QStringLiteral("Label2"), SupportText(1), ui::verdana(9.75, true), Qt::black);
-    Label2->setWordWrap(true);
-    ui::place(Label2, 120, 840, 6975, 1095);
-
-    Check1 =
-        button(QStringLiteral("Check1"), QStringLiteral("Click Here To Visit Velmora Now"), ui::verdana(14.25), this);
-    Check1->setCheckable(true);
-    Check1->setAutoDefault(false);
-    Check1->setCursor(Qt::PointingHandCursor);
-    ui::setTextColour(Check1, QColor(0, 0, 192));
-    ui::place(Check1, 30, 2040, 7185, 555);
-    cmdClose =
-        button(QStringLiteral("cmdClose"), QStringLiteral("E&xit"), QFont(QStringLiteral("MS Sans Serif"), 8), this);
-    ui::place(cmdClose, 6000, 2760, 1245, 375);
-
-    Frame2 = new CaptionFrame(QStringLiteral("Refer A Friend"), this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    ui::place(Frame2, 120, 3240, 7065, 1455);
-    txtName = textBox(QStringLiteral("txtName"), fromView(modTellAFriend::NamePlaceholder), Frame2);
-    ui::place(txtName, 85, 360, 3375, 285);
-    txtEmail = textBox(QStringLiteral("txtEmail"), fromView(modTellAFriend::EmailPlaceholder), Frame2);
-    ui::place(txtEmail, 3600, 360, 3375, 285);
-    txtFriendName = textBox(QStringLiteral("txtFriendName"), fromView(modTellAFriend::FriendNamePlaceholder), Frame2);
-    ui::place(txtFriendName, 85, 720, 3375, 285);
-    txtFriendEmail =
-        textBox(QStringLiteral("txtFriendEmail"), fromView(modTellAFriend::FriendEmailPlaceholder), Frame2);
-    ui::place(txtFriendEmail, 3600, 720, 3375, 285);
-    cmdSubmit =
-        button(QStringLiteral("cmdSubmit"), QStringLiteral("Refer A Friend &Now"), ui::verdana(8.25, true), Frame2);
-    ui::place(cmdSubmit, 1920, 1080, 3375, 285);
-    // Lies below the frame's bottom edge: never seen, still reached by Tab.
-    txtMessage = new QPlainTextEdit(Frame2);
-    txtMessage->setObjectName(QStringLiteral("txtMessage"));
-    txtMessage->setPlainText(fromView(modTellAFriend::MessagePlaceholder) + u'\n');
-    txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtMessage->setTabChangesFocus(true);
-    ui::place(txtMessage, 4800, 3600, 1815, 495);
-
-    Frame6 = new CaptionFrame(QStringLiteral("Download Velmora Softwares"), this);
-    Frame6->setObjectName(QStringLiteral("Frame6"));
-    ui::place(Frame6, 7320, 120, 3735, 4575);
-    Label3 = ui::label(Frame6, QStringLiteral("Label3"), softwareAreaText(), ui::verdana(9), Qt::white);
-    Label3->setWordWrap(true);
-    ui::place(Label3, 120, 360, 3495, 3855);
-    lblGoToHome = new ui::LinkLabel(QStringLiteral("Click Here To Visit Velmora Softwares"), Frame6);
-    lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
-    lblGoToHome->setFont(ui::verdana(9, true, true));
-    ui::setTextColour(lblGoToHome, ui::Yellow);
-    ui::place(lblGoToHome, 75, 4250, 3585, 210);
-    fitWidth(lblGoToHome);
+    Label3->setText(softwareAreaText());
+    // Return presses the button that has the focus; the check box is no
+    // button in that sense.
+    for (QPushButton *b : {cmdClose, cmdSubmit})
+        b->setAutoDefault(true);
 
     setTabOrder(cmdClose, Check1);
     setTabOrder(Check1, txtName);
@@ -253,13 +211,13 @@ void frmNagScreen2::Form_Load()
     platform::Services &services = platform::services();
     services.random->seedFromClock();
     Label2->setText(SupportText(SupportTextNumber(services.random->next())));
-    services.topmost->prepare(this);
+    platform::qtServices().topmost->prepare(this);
 }
 
 void frmNagScreen2::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    platform::services().topmost->apply(this);
+    platform::qtServices().topmost->apply(this);
 }
 
 void frmNagScreen2::closeEvent(QCloseEvent *event)
@@ -329,18 +287,17 @@ void frmNagScreen2::lblGoToHome_Click()
 
 void frmNagScreen2::cmdSubmit_Click()
 {
-    modTellAFriend::SubmitReferral({boxText(txtName).toStdString(), boxText(txtEmail).toStdString(),
-                                    boxText(txtMessage).toStdString(), boxText(txtFriendName).toStdString(),
-                                    boxText(txtFriendEmail).toStdString()});
+    modTellAFriend::StoreEntries({boxText(txtName).toStdString(), boxText(txtEmail).toStdString(),
+                                  boxText(txtMessage).toStdString(), boxText(txtFriendName).toStdString(),
+                                  boxText(txtFriendEmail).toStdString()});
+    if (const auto fault = modTellAFriend::FirstReferralFault(modTellAFriend::StoredEntries())) {
+        platform::ShowMessage(*fault, platform::MsgIcon::Critical);
+        return;
+    }
+    modTellAFriend::SendReferral();
 }
 
 void frmNagScreen2::cmdClose_Click()
 {
     modHelp::ExitApplication();
-}
-
-void renderExitScreen(const QString &path)
-{
-    frmNagScreen2 screen;
-    screen.grab().save(path);
 }

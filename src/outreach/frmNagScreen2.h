@@ -66,6 +66,3 @@ class frmNagScreen2 : public QWidget
 
     std::array<PlaceholderBox, 5> m_boxes{};
 };
-
-// A freshly loaded exit screen as a PNG picture, for the documentation.
-void renderExitScreen(const QString &path);

@@ -1,7 +1,8 @@
 #pragma once
 
 // The host's production backends, one definition each in *_posix.cpp or
-// *_win32.cpp. Only Services.cpp and the backends' own tests use this.
+// *_win32.cpp. Only the table of services (Backends.cpp) and the backends' own
+// tests use this.
 
 #include "platform/Services.h"
 

@@ -7,8 +7,6 @@
 #include <optional>
 #include <string>
 
-class QWidget;
-
 namespace platform
 {
 
@@ -94,16 +92,6 @@ class Clipboard
     virtual void clear() = 0;
 };
 
-// Keeps a top-level window above other applications' windows.
-// prepare() runs before the first show, apply() once it is shown.
-class Topmost
-{
-  public:
-    virtual ~Topmost() = default;
-    virtual void prepare(QWidget *window) = 0;
-    virtual void apply(QWidget *window) = 0;
-};
-
 // A message box with an OK button alone, through the service in force.
 void ShowMessage(const std::string &text, MsgIcon icon);
 
@@ -116,11 +104,10 @@ struct Services {
     Terminator *terminator = nullptr;
     MessageBoxes *messageBoxes = nullptr;
     Clipboard *clipboard = nullptr;
-    Topmost *topmost = nullptr;
 };
 
 // The services in force. Starts with the host's Qt-free backends; the Qt
-// backends (message boxes, clipboard, topmost) are installed by the GUI.
+// backends (message boxes, clipboard) are installed by the GUI.
 Services &services();
 
 // Puts fakes in force for one scope and restores what was there.

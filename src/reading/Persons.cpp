@@ -34,13 +34,12 @@ bool IsLeapYear(const std::string &yearText)
 
 std::optional<InputFault> DateFault(const BirthInput &in)
 {
-    using platform::MsgIcon;
     if (in.monthPosition == kFebruary) {
         const int firstBadPosition = IsLeapYear(in.yearText) ? 29 : 28;
         if (in.dayPosition >= firstBadPosition)
-            return InputFault{"Please Enter Correct Date Or Month!", MsgIcon::Information, std::nullopt};
+            return InputFault{FaultKind::WrongDate, "Please Enter Correct Date Or Month!", std::nullopt};
     } else if (IsThirtyDayMonth(in.monthPosition) && in.dayPosition >= kLastDayPosition) {
-        return InputFault{"Please Enter Correct Date Or Month !", MsgIcon::Information, std::nullopt};
+        return InputFault{FaultKind::WrongDate, "Please Enter Correct Date Or Month !", std::nullopt};
     }
     return std::nullopt;
 }
@@ -91,11 +90,10 @@ constexpr std::array<SignRuler, 12> kRulers{{
 
 std::optional<InputFault> FirstInputFault(const std::array<BirthInput, 2> &input)
 {
-    using platform::MsgIcon;
     if (TrimBlanks(input[0].nameText).empty())
-        return InputFault{"Please Enter Your Name", MsgIcon::Critical, 0};
+        return InputFault{FaultKind::MissingName, "Please Enter Your Name", 0};
     if (TrimBlanks(input[1].nameText).empty())
-        return InputFault{"Please Enter Your Partner's Name", MsgIcon::Critical, 1};
+        return InputFault{FaultKind::MissingName, "Please Enter Your Partner's Name", 1};
     for (const BirthInput &person : input) {
         if (auto fault = DateFault(person))
             return fault;

@@ -3,8 +3,7 @@
 // The two people of the current reading and the rules that turn a name and a
 // birth date into a sun sign and a ruling planet.
 
-#include "app/Text.h"
-#include "platform/Services.h"
+#include "reading/Text.h"
 
 #include <array>
 #include <cstdint>
@@ -39,11 +38,12 @@ struct BirthInput {
     std::string yearText;
 };
 
-// The first failing input check: its message, icon, and the person whose name
-// box takes the focus (nullopt: the focus stays where it is).
+// The first failing input check: what kind of fault, its message, and the
+// person whose name box takes the focus (nullopt: the focus stays where it is).
+enum class FaultKind { MissingName, WrongDate };
 struct InputFault {
+    FaultKind kind = FaultKind::MissingName;
     std::string message;
-    platform::MsgIcon icon = platform::MsgIcon::Critical;
     std::optional<int> focusPerson;
 };
 

@@ -25,10 +25,16 @@ inline QRect twipsRect(int left, int top, int width, int height)
 // size hint (auto-sized labels).
 void place(QWidget *widget, int left, int top, int width = 0, int height = 0);
 
-inline const QColor Orange(236, 74, 40);
-inline const QColor Silver(192, 192, 192);
-inline const QColor Navy(0, 0, 128);
-inline const QColor Yellow(255, 255, 0);
+// The colours of the windows.
+namespace colours
+{
+inline constexpr QRgb Black = qRgb(0, 0, 0);
+inline constexpr QRgb White = qRgb(255, 255, 255);
+inline constexpr QRgb Orange = qRgb(236, 74, 40);
+inline constexpr QRgb Silver = qRgb(192, 192, 192);
+inline constexpr QRgb Navy = qRgb(0, 0, 128);
+inline constexpr QRgb Yellow = qRgb(255, 255, 0);
+} // namespace colours
 
 // Verdana, or a close sans-serif face where the machine lacks it.
 QFont verdana(double points, bool bold = false, bool underline = false);

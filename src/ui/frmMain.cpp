@@ -2,6 +2,7 @@
 
 #include "app/Shutdown.h"
 #include "outreach/Links.h"
+#include "outreach/frmNagScreen2.h"
 #include "platform/Services.h"
 #include "reading/Composition.h"
 #include "ui/Layout.h"
@@ -13,6 +14,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTextCursor>
@@ -90,8 +92,8 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
     setFont(ui::verdana(8.25));
 
     buildWindow();
-    buildInputView();
-    buildResultView();
+    bindControls();
+    wireControls();
     buildMenus();
     setKeyboardOrder();
     setFixedSize(sizeHint()); // before the native window exists
@@ -154,7 +156,9 @@ bool frmMain::ValidateInput()
     const auto fault = modStarbond::FirstInputFault(readInput(*this));
     if (!fault)
         return true;
-    platform::ShowMessage(fault->message, fault->icon);
+    // Missing input is critical; a wrong date only informs.
+    const MsgIcon icon = fault->kind == modStarbond::FaultKind::MissingName ? MsgIcon::Critical : MsgIcon::Information;
+    platform::ShowMessage(fault->message, icon);
     if (fault->focusPerson)
         txtName[*fault->focusPerson]->setFocus();
     return false;
@@ -325,9 +329,22 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-// Form_Unload: never refuses the close.
+// Shows the exit screen modeless, created once, and lets the main window go;
+// the process lives on.
+void frmMain::Form_Unload()
+{
+    static QPointer<frmNagScreen2> exitScreen;
+    if (exitScreen.isNull())
+        exitScreen = new frmNagScreen2();
+    exitScreen->show();
+    // Never leave the process running without a window.
+    if (!exitScreen->isVisible())
+        modHelp::ExitApplication();
+}
+
+// Never refuses the close.
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    MainWindowClosing();
+    Form_Unload();
     event->accept();
 }

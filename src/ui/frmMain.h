@@ -35,6 +35,7 @@ class frmMain : public QMainWindow
 
     // Input view
     void Form_Load();
+    void Form_Unload();
     // Runs for each character typed into txtName[index]; setting KeyAscii to
     // 0 discards the character.
     void txtName_KeyPress(int index, int &KeyAscii);
@@ -112,17 +113,15 @@ class frmMain : public QMainWindow
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override; // Form_Unload
+    void closeEvent(QCloseEvent *event) override;
 
   private:
     void buildWindow();
-    void buildInputView();
-    void buildResultView();
-    void buildPersonCard(int person);
+    void bindControls();
+    void wireControls();
     void buildMenus();
     void setKeyboardOrder();
 
-    QLabel *addLabel(QWidget *parent, int index, const QString &caption);
     void cmdBack_Click(int person);
     void cmdNext_Click(int person);
     bool refuseTypedText(int index, const QString &text);

@@ -1,6 +1,7 @@
 // frmMain's controls, created in layout order (later siblings lie on top).
 // Positions are twips relative to the containing control.
 
+#include "ui/Form.h"
 #include "ui/Images.h"
 #include "ui/Layout.h"
 #include "ui/frmMain.h"
@@ -17,108 +18,130 @@
 namespace
 {
 
+using ui::Kind;
+using namespace ui::colours;
+
+constexpr ui::Face Regular{"Verdana", 8.25};
+constexpr ui::Face Bold{"Verdana", 8.25, true};
+constexpr ui::Face LinkFace{"Verdana", 8.25, true, true};
+constexpr unsigned Strip = ui::Centre | ui::Wrap | ui::Opaque;
+
+// The client area, the input view and the result view. The entry frames and
+// the person cards are laid out alike for both people: their rows follow.
+constexpr ui::Control Controls[] = {
+    {Kind::Frame, "fraFullBrand", nullptr, 0, 5385, 8250, 875, "", {}, White},
+    {Kind::Link, "lblFullBrand", "fraFullBrand", 90, 165, 8100, 650,
+     "Home Business Opportunity. Start your own Internet business and make money online. Get this software fully "
+     "branded for your website. Click here for more details.",
+     LinkFace, Black, Strip},
+    {Kind::Link, "lblCobrand", "fraFullBrand", 90, 165, 8100, 650,
+     "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &  link "
+     "here. See \"Help\" for details. Click Here for more info on co-branding.",
+     LinkFace, Black, Strip},
+    {Kind::Frame, "fraMain", nullptr, 0, 480, 8250, 4900, "", {}, Orange},
+    {Kind::Frame, "fraResult", nullptr, 0, 480, 8250, 4900, "", {}, Orange},
+    {Kind::Link, "Label14", nullptr, 1590, 30, 5070, 435,
+     "The Most Popular Online Mystic Discussion Forum. Click Here To Visit Velmora Now.", LinkFace, Black,
+     ui::Centre | ui::Wrap},
+
+    {Kind::Picture, "Picture1", "fraMain", 1622, 2175, 1545, 1575, ""},
+    {Kind::Group, "Frame1_1", "fraMain", 4607, 2400, 3250, 1600, "Your Partner's Personal Details", Bold, Orange},
+    {Kind::Group, "Frame1_0", "fraMain", 4607, 720, 3250, 1600, "Your Personal Details", Bold, Orange},
+    {Kind::Button, "cmdProceed", "fraMain", 4607, 4080, 3250, 550, "&Get Our Starbond Reading", Bold},
+    {Kind::Label, "lblLabel_28", "fraMain", 405, 1080, 3975, 855,
+     "Know your Starbond based on your Planetary Archetypes! Know more about the effect of the planets on your love "
+     "profile.",
+     Bold, ui::Inherit, ui::Centre | ui::Wrap},
+
+    {Kind::Button, "cmdBackToMain", "fraResult", 4005, 4450, 4200, 375, "&Do It Once Again", Bold},
+    {Kind::Frame, "fraDisplay_2", "fraResult", 0, 440, 8250, 3900, "", {}, Orange},
+    {Kind::Frame, "fraDisplay_1", "fraResult", 0, 440, 8250, 3900, "", {}, Orange},
+    {Kind::RichText, "RTB", "fraDisplay_2", 120, 240, 8025, 3495, "", Regular},
+    {Kind::TabStrip, "TS", "fraResult", 0, 90, 8250, 750,
+     "Your Cosmic Reading\nYour Partner's Cosmic Reading\nStarbond", Bold},
+    {Kind::Frame, "fraDisplay_0", "fraResult", 0, 440, 8250, 3900, "", {}, Orange},
+};
+
+// One row of an entry frame: caption label, then its input control, named by
+// the family and the person's index.
+struct EntryRow {
+    int labelIndex[2]; // user / partner
+    const char *caption;
+    int left, top;
+    Kind kind;
+    const char *family;
+    int controlTop, controlWidth, controlHeight;
+};
+
+constexpr EntryRow EntryRows[] = {
+    {{3, 4}, "Name", 120, 240, Kind::TextBox, "txtName", 480, 3000, 300},
+    {{0, 5}, "Date", 120, 840, Kind::PickList, "cboDate", 1080, 700, 315},
+    {{1, 6}, "Month", 845, 840, Kind::PickList, "cboMonth", 1080, 1350, 315},
+    {{2, 7}, "Year", 2220, 840, Kind::PickList, "cboYear", 1080, 900, 315},
+};
+
+// One row of a person card: the silver caption at the left and the value
+// label; the partner's value index is the user's plus 10.
+struct CardRow {
+    int top;
+    int captionIndex[2]; // user / partner
+    const char *caption;
+    int valueIndex, valueLeft, valueTop, valueWidth, valueHeight; // width 0: sized to the text
+    ui::Face valueFace;
+    unsigned valueStyle;
+};
+
+constexpr CardRow CardRows[] = {
+    {120, {9, 26}, "You are a ", 1, 2280, 120, 0, 0, {"Verdana", 9, true}, 0},
+    {376, {8, 27}, "Sun Sign", 0, 2280, 376, 0, 0, {}, 0},
+    {632, {10, 25}, "Planetary Archetype", 2, 2280, 632, 0, 0, {}, 0},
+    {888, {15, 22}, "Ruler", 7, 2280, 888, 0, 0, {}, 0},
+    {1144, {16, 21}, "Tarot Card", 8, 2280, 1144, 0, 0, {}, 0},
+    {1400, {17, 20}, "Detriment", 9, 2280, 1400, 0, 0, {}, 0},
+    {1656, {12, 19}, "Also Known As", 4, 2280, 1656, 0, 0, {}, 0},
+    {1912, {13, 18}, "Keywords", 5, 2280, 1912, 0, 0, {}, 0},
+    {2168, {11, 24}, "Archetypal Characteristics", 3, 120, 2430, 7965, 780, {}, ui::Wrap},
+};
+
+// The rest of a card: "person" after the planet's name, and the record
+// buttons, created hidden.
+struct CardControl {
+    Kind kind;
+    const char *name[2]; // user / partner
+    int left, top, width, height;
+    const char *text;
+    ui::Face face;
+    QRgb colour;
+};
+
+constexpr CardControl CardControls[] = {
+    {Kind::Label, {"lblLabel_30", "lblLabel_29"}, 3330, 135, 0, 0, "person", Bold, Silver},
+    {Kind::Button, {"cmdBack1", "cmdBack2"}, 120, 3450, 1000, 350, "&Back", Bold, ui::Inherit},
+    {Kind::Button, {"cmdNext1", "cmdNext2"}, 7125, 3450, 1000, 350, "&Next", Bold, ui::Inherit},
+};
+
 QString indexed(const char *name, int index)
 {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
 }
 
-QFrame *frame(QWidget *parent, const QString &name, const QColor &colour)
+// Makes one control of a family under its frame.
+QWidget *make(QWidget *frame, Kind kind, const QString &name, int left, int top, int width, int height,
+              const char *text, const ui::Face &face, QRgb colour, unsigned style = 0)
 {
-    auto *f = new QFrame(parent);
-    f->setObjectName(name);
-    f->setFrameShape(QFrame::NoFrame);
-    ui::paintBackground(f, colour);
-    return f;
+    const QByteArray bytes = name.toLatin1();
+    return ui::buildControl(frame,
+                            {kind, bytes.constData(), nullptr, left, top, width, height, text, face, colour, style});
 }
 
-QPushButton *button(QWidget *parent, const QString &name, const QString &caption)
+// Fills a control array from the controls named family_0, family_1, ...
+template <class W, std::size_t N> void bindFamily(std::array<W *, N> &family, const QWidget *window, const char *name)
 {
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setFont(ui::verdana(8.25, true));
-    return b;
+    for (std::size_t i = 0; i < N; ++i)
+        family[i] = ui::control<W>(window, indexed(name, static_cast<int>(i)));
 }
-
-QComboBox *pickList(QWidget *parent, const QString &name)
-{
-    auto *c = new QComboBox(parent);
-    c->setObjectName(name);
-    c->setEditable(false);
-    c->setInsertPolicy(QComboBox::NoInsert);
-    ui::paintBackground(c, Qt::white);
-    QPalette p = c->palette();
-    p.setColor(QPalette::Button, Qt::white);
-    p.setColor(QPalette::Base, Qt::white);
-    p.setColor(QPalette::ButtonText, Qt::black);
-    p.setColor(QPalette::Text, Qt::black);
-    c->setPalette(p);
-    return c;
-}
-
-ui::LinkLabel *linkLabel(QWidget *parent, const QString &name, const QString &caption)
-{
-    auto *l = new ui::LinkLabel(caption, parent);
-    l->setObjectName(name);
-    l->setFont(ui::verdana(8.25, true, true));
-    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    l->setWordWrap(true);
-    ui::setTextColour(l, Qt::black);
-    return l;
-}
-
-// One row of an entry frame: caption label, then its input control (the name
-// box, or the pick-list family named).
-struct EntryRow {
-    int labelIndex[2]; // user / partner
-    const char *caption;
-    int left, top;
-    const char *control;
-    std::array<QComboBox *, 2> frmMain::*list;
-    int controlTop, controlWidth, controlHeight;
-};
-
-constexpr EntryRow EntryRows[] = {
-    {{3, 4}, "Name", 120, 240, "txtName", nullptr, 480, 3000, 300},
-    {{0, 5}, "Date", 120, 840, "cboDate", &frmMain::cboDate, 1080, 700, 315},
-    {{1, 6}, "Month", 845, 840, "cboMonth", &frmMain::cboMonth, 1080, 1350, 315},
-    {{2, 7}, "Year", 2220, 840, "cboYear", &frmMain::cboYear, 1080, 900, 315},
-};
-
-// One row of a person card: the silver caption and the value label beside it.
-struct CardRow {
-    int top;
-    int captionIndex[2]; // user / partner
-    const char *caption;
-    int valueIndex; // user's; the partner's is 10 more
-};
-
-constexpr int CardRowStep = 256;
-constexpr CardRow CardRows[] = {
-    {120, {9, 26}, "You are a ", 1},
-    {376, {8, 27}, "Sun Sign", 0},
-    {632, {10, 25}, "Planetary Archetype", 2},
-    {888, {15, 22}, "Ruler", 7},
-    {1144, {16, 21}, "Tarot Card", 8},
-    {1400, {17, 20}, "Detriment", 9},
-    {1656, {12, 19}, "Also Known As", 4},
-    {1912, {13, 18}, "Keywords", 5},
-    {2168, {11, 24}, "Archetypal Characteristics", 3},
-};
-static_assert(CardRows[1].top - CardRows[0].top == CardRowStep);
-
-constexpr int PersonLabel[2] = {30, 29}; // "person", after the planet's name
-constexpr int CharacteristicsValue = 3;  // wrapped below its caption
 
 } // namespace
-
-QLabel *frmMain::addLabel(QWidget *parent, int index, const QString &caption)
-{
-    auto *l = new QLabel(caption, parent);
-    l->setObjectName(indexed("lblLabel", index));
-    l->setTextFormat(Qt::PlainText);
-    lblLabel[index] = l;
-    return l;
-}
 
 void frmMain::buildWindow()
 {
@@ -127,170 +150,89 @@ void frmMain::buildWindow()
     client->setFixedSize(ui::twips(8250), ui::twips(6270));
     ui::paintBackground(client, Qt::white);
     setCentralWidget(client);
+    ui::buildControls(client, Controls);
 
-    fraFullBrand = frame(client, QStringLiteral("fraFullBrand"), Qt::white);
-    fraFullBrand->setGeometry(ui::twipsRect(0, 5385, 8250, 875));
-    lblFullBrand = linkLabel(fraFullBrand, QStringLiteral("lblFullBrand"),
-                             QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                                            "money online. Get this software fully branded for your website. Click "
-                                            "here for more details."));
-    lblCobrand = linkLabel(fraFullBrand, QStringLiteral("lblCobrand"),
-                           QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to "
-                                          "your site. Put your site's name &  link here. See \"Help\" for details. "
-                                          "Click Here for more info on co-branding."));
-    for (ui::LinkLabel *l : {lblFullBrand, lblCobrand}) {
-        ui::paintBackground(l, Qt::white);
-        ui::place(l, 90, 165, 8100, 650);
+    for (const EntryRow &row : EntryRows) {
+        for (int i : {0, 1}) {
+            QWidget *frame = ui::control<QWidget>(client, indexed("Frame1", i));
+            make(frame, Kind::Label, indexed("lblLabel", row.labelIndex[i]), row.left, row.top, 0, 0, row.caption,
+                 Regular, ui::Inherit);
+            make(frame, row.kind, indexed(row.family, i), row.left, row.controlTop, row.controlWidth, row.controlHeight,
+                 "", Regular, Black);
+        }
     }
+    for (int person : {0, 1}) {
+        QWidget *card = ui::control<QWidget>(client, indexed("fraDisplay", person));
+        for (const CardRow &row : CardRows) {
+            make(card, Kind::Label, indexed("lblLabel", row.captionIndex[person]), 120, row.top, 0, 0, row.caption,
+                 Bold, Silver);
+            make(card, Kind::Label, indexed("lblResult", row.valueIndex + 10 * person), row.valueLeft, row.valueTop,
+                 row.valueWidth, row.valueHeight, "Label", row.valueFace, Black, row.valueStyle);
+        }
+        for (const CardControl &c : CardControls)
+            make(card, c.kind, QString::fromLatin1(c.name[person]), c.left, c.top, c.width, c.height, c.text, c.face,
+                 c.colour);
+    }
+}
 
-    fraMain = frame(client, QStringLiteral("fraMain"), ui::Orange);
-    fraMain->setGeometry(ui::twipsRect(0, 480, 8250, 4900));
-    fraResult = frame(client, QStringLiteral("fraResult"), ui::Orange);
-    fraResult->setGeometry(ui::twipsRect(0, 480, 8250, 4900));
+// Binds the members to the controls of the table, by their names.
+void frmMain::bindControls()
+{
+    const auto get = [this](const char *name) { return ui::control<QWidget>(client, QLatin1String(name)); };
+    fraFullBrand = static_cast<QFrame *>(get("fraFullBrand"));
+    lblFullBrand = static_cast<ui::LinkLabel *>(get("lblFullBrand"));
+    lblCobrand = static_cast<ui::LinkLabel *>(get("lblCobrand"));
+    fraMain = static_cast<QFrame *>(get("fraMain"));
+    fraResult = static_cast<QFrame *>(get("fraResult"));
+    Label14 = static_cast<ui::LinkLabel *>(get("Label14"));
+    Picture1 = static_cast<QLabel *>(get("Picture1"));
+    cmdProceed = static_cast<QPushButton *>(get("cmdProceed"));
+    cmdBackToMain = static_cast<QPushButton *>(get("cmdBackToMain"));
+    RTB = static_cast<QTextEdit *>(get("RTB"));
+    TS = static_cast<QTabBar *>(get("TS"));
+    cmdBack1 = static_cast<QPushButton *>(get("cmdBack1"));
+    cmdNext1 = static_cast<QPushButton *>(get("cmdNext1"));
+    cmdBack2 = static_cast<QPushButton *>(get("cmdBack2"));
+    cmdNext2 = static_cast<QPushButton *>(get("cmdNext2"));
+    bindFamily(Frame1, client, "Frame1");
+    bindFamily(txtName, client, "txtName");
+    bindFamily(cboDate, client, "cboDate");
+    bindFamily(cboMonth, client, "cboMonth");
+    bindFamily(cboYear, client, "cboYear");
+    bindFamily(fraDisplay, client, "fraDisplay");
+    for (std::size_t i = 0; i < lblLabel.size(); ++i)
+        lblLabel[i] = client->findChild<QLabel *>(indexed("lblLabel", static_cast<int>(i))); // 14 and 23 are none
+    for (std::size_t i = 0; i < lblResult.size(); ++i)
+        lblResult[i] = client->findChild<QLabel *>(indexed("lblResult", static_cast<int>(i))); // 6 and 16 are none
+}
 
-    Label14 = linkLabel(client, QStringLiteral("Label14"),
-                        QStringLiteral("The Most Popular Online Mystic Discussion Forum. Click Here To Visit Velmora "
-                                       "Now."));
-    ui::place(Label14, 1590, 30, 5070, 435);
-
+// What the table does not say: pictures, handlers, the name filter, the
+// clipboard's watch on the compatibility text.
+void frmMain::wireControls()
+{
     connect(Label14, &ui::LinkLabel::clicked, this, &frmMain::Label14_Click);
     connect(lblCobrand, &ui::LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
     connect(lblFullBrand, &ui::LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
-}
 
-void frmMain::buildInputView()
-{
-    Picture1 = new QLabel(fraMain);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setPixmap(ui::StarPicture());
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setFocusPolicy(Qt::TabFocus);
-    ui::place(Picture1, 1622, 2175, 1545, 1575);
-
-    const int frameTop[2] = {720, 2400};
-    const char *frameCaption[2] = {"Your Personal Details", "Your Partner's Personal Details"};
-    for (int i : {1, 0}) {
-        auto *f = new QGroupBox(QString::fromLatin1(frameCaption[i]), fraMain);
-        f->setObjectName(indexed("Frame1", i));
-        f->setFont(ui::verdana(8.25, true));
-        ui::paintBackground(f, ui::Orange);
-        ui::place(f, 4607, frameTop[i], 3250, 1600);
-        Frame1[i] = f;
-
-        for (const EntryRow &row : EntryRows) {
-            QLabel *caption = addLabel(f, row.labelIndex[i], QString::fromLatin1(row.caption));
-            caption->setFont(ui::verdana(8.25));
-            ui::place(caption, row.left, row.top);
-            QWidget *control;
-            if (row.list) {
-                control = (this->*row.list)[i] = pickList(f, indexed(row.control, i));
-            } else {
-                control = txtName[i] = new QLineEdit(f);
-                control->setObjectName(indexed(row.control, i));
-                ui::setTextColour(control, Qt::black);
-                control->installEventFilter(this); // the name filter
-            }
-            control->setFont(ui::verdana(8.25));
-            ui::place(control, row.left, row.controlTop, row.controlWidth, row.controlHeight);
-        }
-    }
-
-    cmdProceed = button(fraMain, QStringLiteral("cmdProceed"), QStringLiteral("&Get Our Starbond Reading"));
-    ui::place(cmdProceed, 4607, 4080, 3250, 550);
+    for (QLineEdit *box : txtName)
+        box->installEventFilter(this); // the name filter
     connect(cmdProceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
 
-    QLabel *intro = addLabel(fraMain, 28,
-                             QStringLiteral("Know your Starbond based on your Planetary Archetypes! Know more about "
-                                            "the effect of the planets on your love profile."));
-    intro->setFont(ui::verdana(8.25, true));
-    intro->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    intro->setWordWrap(true);
-    ui::place(intro, 405, 1080, 3975, 855);
-}
-
-void frmMain::buildResultView()
-{
-    cmdBackToMain = button(fraResult, QStringLiteral("cmdBackToMain"), QStringLiteral("&Do It Once Again"));
-    ui::place(cmdBackToMain, 4005, 4450, 4200, 375);
     connect(cmdBackToMain, &QPushButton::clicked, this, &frmMain::cmdBackToMain_Click);
-
-    for (int i : {2, 1})
-        fraDisplay[i] = frame(fraResult, indexed("fraDisplay", i), ui::Orange);
-
-    RTB = new QTextEdit(fraDisplay[2]);
-    RTB->setObjectName(QStringLiteral("RTB"));
-    RTB->setFont(ui::verdana(8.25));
-    RTB->setReadOnly(true);
-    RTB->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    RTB->setTabChangesFocus(true);
-    RTB->setUndoRedoEnabled(false);
-    RTB->setAcceptRichText(false);
     RTB->viewport()->setMouseTracking(true); // RTB_MouseMove needs every move
     RTB->viewport()->installEventFilter(this);
-    ui::place(RTB, 120, 240, 8025, 3495);
     connect(RTB, &QTextEdit::textChanged, this, &frmMain::RTB_Change);
-
-    TS = new QTabBar(fraResult);
-    TS->setObjectName(QStringLiteral("TS"));
-    TS->setFont(ui::verdana(8.25, true));
-    TS->setDrawBase(false);
-    TS->setExpanding(false);
-    TS->setUsesScrollButtons(false);
-    for (const char *caption : {"Your Cosmic Reading", "Your Partner's Cosmic Reading", "Starbond"})
-        TS->addTab(QString::fromLatin1(caption));
-    ui::place(TS, 0, 90, 8250, 750);
     connect(TS, &QTabBar::currentChanged, this, &frmMain::TS_Click);
 
-    fraDisplay[0] = frame(fraResult, indexed("fraDisplay", 0), ui::Orange);
-    for (QFrame *f : fraDisplay)
-        ui::place(f, 0, 440, 8250, 3900);
-
-    buildPersonCard(0);
-    buildPersonCard(1);
-}
-
-void frmMain::buildPersonCard(int person)
-{
-    QFrame *card = fraDisplay[person];
-    for (const CardRow &row : CardRows) {
-        QLabel *caption = addLabel(card, row.captionIndex[person], QString::fromLatin1(row.caption));
-        caption->setFont(ui::verdana(8.25, true));
-        ui::setTextColour(caption, ui::Silver);
-        ui::place(caption, 120, row.top);
-
-        const int index = row.valueIndex + 10 * person;
-        auto *value = new QLabel(QStringLiteral("Label"), card);
-        value->setObjectName(indexed("lblResult", index));
-        value->setTextFormat(Qt::PlainText);
-        ui::setTextColour(value, Qt::black);
-        lblResult[index] = value;
-        if (row.valueIndex == CharacteristicsValue) {
-            value->setWordWrap(true);
-            value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            ui::place(value, 120, 2430, 7965, 780);
-        } else {
-            if (row.valueIndex == 1)
-                value->setFont(ui::verdana(9, true));
-            ui::place(value, 2280, row.top);
-        }
-    }
-    QLabel *tail = addLabel(card, PersonLabel[person], QStringLiteral("person"));
-    tail->setFont(ui::verdana(8.25, true));
-    ui::setTextColour(tail, ui::Silver);
-    ui::place(tail, 3330, 135);
-
-    auto *back =
-        button(card, person == 0 ? QStringLiteral("cmdBack1") : QStringLiteral("cmdBack2"), QStringLiteral("&Back"));
-    auto *next =
-        button(card, person == 0 ? QStringLiteral("cmdNext1") : QStringLiteral("cmdNext2"), QStringLiteral("&Next"));
-    ui::place(back, 120, 3450, 1000, 350);
-    ui::place(next, 7125, 3450, 1000, 350);
-    back->hide();
-    next->hide();
-    connect(back, &QPushButton::clicked, this, [this, person] { cmdBack_Click(person); });
-    connect(next, &QPushButton::clicked, this, [this, person] { cmdNext_Click(person); });
-    (person == 0 ? cmdBack1 : cmdBack2) = back;
-    (person == 0 ? cmdNext1 : cmdNext2) = next;
+    for (QPushButton *b : {cmdBack1, cmdNext1, cmdBack2, cmdNext2})
+        b->hide();
+    connect(cmdBack1, &QPushButton::clicked, this, &frmMain::cmdBack1_Click);
+    connect(cmdNext1, &QPushButton::clicked, this, &frmMain::cmdNext1_Click);
+    connect(cmdBack2, &QPushButton::clicked, this, &frmMain::cmdBack2_Click);
+    connect(cmdNext2, &QPushButton::clicked, this, &frmMain::cmdNext2_Click);
 }
 
 void frmMain::buildMenus()

@@ -1,6 +1,6 @@
 #include "Hosts.h"
 #include "outreach/frmNagScreen2.h"
-#include "support/FakeServices.h"
+#include "support/FakeQtServices.h"
 #include "ui/Images.h"
 #include "ui/Layout.h"
 #include "ui/LinkLabel.h"
@@ -41,7 +41,7 @@ class TestExitScreen : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<fakes::All> m_fakes;
+    std::unique_ptr<fakes::Gui> m_fakes;
     std::unique_ptr<frmNagScreen2> m_screen;
 
     template <typename T> T *child(const char *name) const
@@ -80,7 +80,7 @@ class TestExitScreen : public QObject
 
     void init()
     {
-        m_fakes = std::make_unique<fakes::All>();
+        m_fakes = std::make_unique<fakes::Gui>();
         m_screen = std::make_unique<frmNagScreen2>();
     }
 
@@ -280,6 +280,8 @@ class TestExitScreen : public QObject
         QTest::mouseClick(child<QPushButton>("cmdSubmit"), Qt::LeftButton);
         QCOMPARE(m_fakes->messageBoxes.shown.size(), 1u);
         QCOMPARE(m_fakes->messageBoxes.shown[0].text, std::string("Please Enter Proper Email Address"));
+        QVERIFY(m_fakes->messageBoxes.shown[0].icon == platform::MsgIcon::Critical);
+        QVERIFY(m_fakes->messageBoxes.shown[0].buttons == platform::MsgButtons::Ok);
         QVERIFY(m_fakes->shell.opened.empty());
     }
 
@@ -333,19 +335,6 @@ class TestExitScreen : public QObject
             m_screen->close();
         QCOMPARE(m_fakes->terminator.statuses, std::vector<int>{0});
         QVERIFY(!m_screen->isVisible());
-    }
-
-    // STARBOND_SNAPSHOT_DIR=<dir> writes the picture of the documentation.
-    void snapshot()
-    {
-        const QString dir = qEnvironmentVariable("STARBOND_SNAPSHOT_DIR");
-        if (dir.isEmpty())
-            QSKIP("STARBOND_SNAPSHOT_DIR not set");
-        QApplication::setWindowIcon(ui::StarbondIcon());
-        m_fakes->random.values = {0.0f};
-        const QString path = QDir(dir).filePath(QStringLiteral("exit-screen.png"));
-        renderExitScreen(path);
-        QVERIFY(QImage(path).size() == QSize(741, 315));
     }
 };
 

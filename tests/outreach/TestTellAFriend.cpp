@@ -81,24 +81,17 @@ class TestTellAFriend : public QObject
         QFETCH(QString, friendName);
         QFETCH(QString, friendEmail);
         QFETCH(QString, expected);
-        fakes::All fakes;
-
-        modTellAFriend::SubmitReferral({name.toStdString(), email.toStdString(), message.toStdString(),
-                                        friendName.toStdString(), friendEmail.toStdString()});
-
-        QCOMPARE(fakes.messageBoxes.shown.size(), 1u);
-        QCOMPARE(QString::fromStdString(fakes.messageBoxes.shown[0].text), expected);
-        QVERIFY(fakes.messageBoxes.shown[0].icon == platform::MsgIcon::Critical);
-        QVERIFY(fakes.messageBoxes.shown[0].buttons == platform::MsgButtons::Ok);
-        QVERIFY(fakes.shell.opened.empty());
-        QCOMPARE(modTellAFriend::ReferralUrl, std::string("previous"));
-        // The entries are stored, trimmed, whether or not the checks pass.
+        modTellAFriend::StoreEntries({name.toStdString(), email.toStdString(), message.toStdString(),
+                                      friendName.toStdString(), friendEmail.toStdString()});
         QCOMPARE(QString::fromStdString(modTellAFriend::ReferrerEmail), email.trimmed());
         QCOMPARE(QString::fromStdString(modTellAFriend::FriendName), friendName.trimmed());
+
+        const auto fault = modTellAFriend::FirstReferralFault(modTellAFriend::StoredEntries());
+        QCOMPARE(QString::fromStdString(fault.value_or("")), expected);
     }
 
-    // Reached only directly: the button never lets a missing address through.
-    void missingAddressesInSendReferral_data()
+    // The address checks come first, so the form never meets these.
+    void missingAddresses_data()
     {
         QTest::addColumn<QString>("email");
         QTest::addColumn<QString>("friendEmail");
@@ -112,36 +105,28 @@ class TestTellAFriend : public QObject
         // clang-format on
     }
 
-    void missingAddressesInSendReferral()
+    void missingAddresses()
     {
         QFETCH(QString, email);
         QFETCH(QString, friendEmail);
         QFETCH(QString, expected);
-        fakes::All fakes;
-        modTellAFriend::ReferrerName = "Ann";
-        modTellAFriend::ReferrerEmail = email.toStdString();
-        modTellAFriend::ReferralMessage = "Hi";
-        modTellAFriend::FriendName = "Bob";
-        modTellAFriend::FriendEmail = friendEmail.toStdString();
-
-        modTellAFriend::SendReferral();
-
-        QCOMPARE(fakes.messageBoxes.shown.size(), 1u);
-        QCOMPARE(QString::fromStdString(fakes.messageBoxes.shown[0].text), expected);
-        QVERIFY(fakes.shell.opened.empty());
+        const auto missing =
+            modTellAFriend::MissingEntry({"Ann", email.toStdString(), "Hi", "Bob", friendEmail.toStdString()});
+        QCOMPARE(QString::fromUtf8(missing.data(), qsizetype(missing.size())), expected);
     }
 
     void validEntriesGiveTheExactUrl()
     {
         fakes::All fakes;
-        modTellAFriend::SubmitReferral(
+        modTellAFriend::StoreEntries(
             {"  Ann Lee ", "ann@mail.example", "Your Message\r\n", "Bob", " bob@mail.example"});
+        QVERIFY(!modTellAFriend::FirstReferralFault(modTellAFriend::StoredEntries()));
+        modTellAFriend::SendReferral();
 
         const std::string expected =
             boardUrl("taf1=Ann%20Lee&taf2=ann%40mail.example&taf3=Your%20Message%0D%0A&taf4=Bob"
                      "&taf5=bob%40mail.example&taf6=" +
                      productRootEncoded());
-        QVERIFY(fakes.messageBoxes.shown.empty());
         QCOMPARE(fakes.shell.opened, std::vector<std::string>{expected});
         QCOMPARE(modTellAFriend::ReferralUrl, expected);
         QCOMPARE(modTellAFriend::ReferrerName, std::string("Ann Lee"));
@@ -163,7 +148,9 @@ class TestTellAFriend : public QObject
         QFETCH(QString, value);
         fakes::All fakes;
         const std::string v = value.toStdString();
-        modTellAFriend::SubmitReferral({"x" + v, "a@b.c" + v, v + "x", "y" + v, "b@c.d" + v});
+        modTellAFriend::StoreEntries({"x" + v, "a@b.c" + v, v + "x", "y" + v, "b@c.d" + v});
+        QVERIFY(!modTellAFriend::FirstReferralFault(modTellAFriend::StoredEntries()));
+        modTellAFriend::SendReferral();
 
         QCOMPARE(fakes.shell.opened.size(), 1u);
         const std::string &sent = fakes.shell.opened[0];

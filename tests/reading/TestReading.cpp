@@ -95,11 +95,11 @@ void TestReading::checkOrder_data()
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QStringList>("dates");
     QTest::addColumn<QString>("message");
-    QTest::addColumn<bool>("critical");
+    QTest::addColumn<bool>("missingName");
     QTest::addColumn<int>("focus"); // -1: focus stays
 
-    const auto row = [](const char *tag, QStringList names, QStringList dates, QString message, bool critical,
-                        int focus) { QTest::newRow(tag) << names << dates << message << critical << focus; };
+    const auto row = [](const char *tag, QStringList names, QStringList dates, QString message, bool missingName,
+                        int focus) { QTest::newRow(tag) << names << dates << message << missingName << focus; };
     const QStringList fine{"10 August 1990", "15 May 1985"};
     const QString noName = "Please Enter Your Name";
 
@@ -122,14 +122,14 @@ void TestReading::checkOrder()
     QFETCH(QStringList, names);
     QFETCH(QStringList, dates);
     QFETCH(QString, message);
-    QFETCH(bool, critical);
+    QFETCH(bool, missingName);
     QFETCH(int, focus);
 
     const auto fault = FirstInputFault({Input(names[0], dates[0]), Input(names[1], dates[1])});
     QCOMPARE(FaultText(fault), message);
     if (!fault)
         return;
-    QCOMPARE(fault->icon, critical ? platform::MsgIcon::Critical : platform::MsgIcon::Information);
+    QCOMPARE(fault->kind, missingName ? FaultKind::MissingName : FaultKind::WrongDate);
     QCOMPARE(fault->focusPerson.value_or(-1), focus);
 }
 
@@ -175,7 +175,7 @@ void TestReading::dateChecks()
     QCOMPARE(FaultText(asUser), message);
     QCOMPARE(FaultText(asPartner), message);
     if (asUser) {
-        QCOMPARE(asUser->icon, platform::MsgIcon::Information);
+        QCOMPARE(asUser->kind, FaultKind::WrongDate);
         QVERIFY(!asUser->focusPerson);
     }
 }

@@ -122,15 +122,6 @@ class Clipboard final : public platform::Clipboard
     int clears = 0;
 };
 
-class Topmost final : public platform::Topmost
-{
-  public:
-    void prepare(QWidget *) override { ++prepared; }
-    void apply(QWidget *) override { ++applied; }
-    int prepared = 0;
-    int applied = 0;
-};
-
 // All fakes in force for the life of the object.
 struct All {
     All()
@@ -143,7 +134,6 @@ struct All {
         s.terminator = &terminator;
         s.messageBoxes = &messageBoxes;
         s.clipboard = &clipboard;
-        s.topmost = &topmost;
     }
     platform::ServicesOverride restore; // constructed first, restores last
     Shell shell;
@@ -153,7 +143,6 @@ struct All {
     Terminator terminator;
     MessageBoxes messageBoxes;
     Clipboard clipboard;
-    Topmost topmost;
 };
 
 inline std::string Calendar::formatShortDate(const platform::CivilDate &d)

@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 
 #include "outreach/Links.h"
+#include "outreach/frmNagScreen2.h"
 #include "platform/qt/QtServices.h"
 #include "reading/Archetypes.h"
 
@@ -621,6 +622,15 @@ void TestMainWindow::exit_closesWindowLikeCloseBox()
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(m.window.isNull());
     QVERIFY(m.fakes.terminator.statuses.empty()); // the process lives on
+
+    // One exit screen, shown in its place.
+    QList<frmNagScreen2 *> screens;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *screen = qobject_cast<frmNagScreen2 *>(w))
+            screens << screen;
+    QCOMPARE(screens.size(), 1);
+    QVERIFY(screens[0]->isVisible());
+    delete screens[0];
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,7 +1,5 @@
 #include "platform/qt/QtServices.h"
 
-#include "platform/Services.h"
-
 namespace platform
 {
 
@@ -9,12 +7,17 @@ MessageBoxes &qtMessageBoxes();
 Clipboard &qtClipboard();
 Topmost &qtTopmost();
 
+QtServices &qtServices()
+{
+    static QtServices current{&qtTopmost()};
+    return current;
+}
+
 void installQtServices()
 {
     Services &s = services();
     s.messageBoxes = &qtMessageBoxes();
     s.clipboard = &qtClipboard();
-    s.topmost = &qtTopmost();
 }
 
 } // namespace platform

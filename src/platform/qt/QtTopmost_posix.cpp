@@ -1,4 +1,4 @@
-#include "platform/Services.h"
+#include "platform/qt/QtServices.h"
 
 #include <QWidget>
 

@@ -1,5 +1,5 @@
-#include "platform/Services.h"
 #include "platform/Topmost_win32.h"
+#include "platform/qt/QtServices.h"
 
 #include <QWidget>
 

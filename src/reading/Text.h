@@ -1,5 +1,7 @@
 #pragma once
 
+// Shared by every form that trims what the user typed.
+
 #include <string>
 #include <string_view>
 

@@ -1,6 +1,6 @@
 // The Win32 backends against the real Windows API (run under Wine here).
 
-#include "win/WinCheck.h"
+#include "platform/WinCheck.h"
 
 #include "Hosts.h"
 #include "app/Settings.h"

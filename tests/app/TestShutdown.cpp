@@ -1,10 +1,8 @@
 #include "app/Shutdown.h"
-#include "outreach/frmNagScreen2.h"
 #include "support/FakeServices.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QPointer>
 #include <QTest>
 #include <QWidget>
 
@@ -84,27 +82,6 @@ class TestShutdown : public QObject
         modHelp::ExitApplication();
         modHelp::ExitApplication();
         QCOMPARE(fakes.terminator.statuses, (std::vector<int>{0, 0}));
-    }
-
-    void closingTheMainWindowShowsTheExitScreenOnce()
-    {
-        fakes::All fakes;
-        MainWindowClosing();
-        MainWindowClosing();
-        QList<frmNagScreen2 *> screens;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *screen = qobject_cast<frmNagScreen2 *>(w))
-                screens << screen;
-        QCOMPARE(screens.size(), 1);
-        QVERIFY(screens[0]->isVisible());
-        QVERIFY(fakes.terminator.statuses.empty());
-
-        // Leaving the exit screen closes it once and terminates once.
-        QPointer<frmNagScreen2> screen = screens[0];
-        screen->close();
-        QCOMPARE(fakes.terminator.statuses, std::vector<int>{0});
-        QVERIFY(visibleWindows().isEmpty());
-        delete screen;
     }
 };
 

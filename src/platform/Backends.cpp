@@ -1,4 +1,5 @@
-#include "platform/Services.h"
+// The process's own backends (random generator, terminator) and the table of
+// services in force, which starts with the host's.
 
 #include "platform/Backends.h"
 
@@ -53,18 +54,10 @@ class NoClipboard final : public Clipboard
     void clear() override {}
 };
 
-class NoTopmost final : public Topmost
-{
-  public:
-    void prepare(QWidget *) override {}
-    void apply(QWidget *) override {}
-};
-
 Services makeDefaults()
 {
     static SilentMessageBoxes messageBoxes;
     static NoClipboard clipboard;
-    static NoTopmost topmost;
     Services s;
     s.shell = &hostShell();
     s.store = &hostStore();
@@ -74,7 +67,6 @@ Services makeDefaults()
     s.terminator = &processTerminator();
     s.messageBoxes = &messageBoxes;
     s.clipboard = &clipboard;
-    s.topmost = &topmost;
     return s;
 }
 

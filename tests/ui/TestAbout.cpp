@@ -1,0 +1,106 @@
+// The About window: opened modal, closed by Enter, Esc or OK, its two links.
+
+#include "outreach/Links.h"
+#include "support/FakeServices.h"
+#include "ui/Layout.h"
+#include "ui/frmAbout.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+class TestAbout : public QObject
+{
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { ui::initAppearance(); }
+    void closesOnEnterAndEsc_data();
+    void closesOnEnterAndEsc();
+    void linksOpenPagesAndStayOpen();
+    void isCreatedAfresh();
+};
+
+void TestAbout::closesOnEnterAndEsc_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("Esc") << int(Qt::Key_Escape);
+}
+
+void TestAbout::closesOnEnterAndEsc()
+{
+    QFETCH(int, key);
+    fakes::All fakes;
+    QWidget owner;
+    owner.show();
+    QPointer<QWidget> seen;
+    bool hadFocus = false;
+    QTimer::singleShot(0, [&] {
+        seen = QApplication::activeModalWidget();
+        QVERIFY(seen);
+        auto *ok = seen->findChild<QPushButton *>(QStringLiteral("cmdOK"));
+        hadFocus = ok && seen->focusWidget() == ok;
+        QTest::keyClick(seen, Qt::Key(key));
+    });
+    ShowAboutWindow(&owner);
+    QVERIFY(hadFocus);
+    QVERIFY(seen.isNull()); // destroyed on close
+    QVERIFY(fakes.shell.opened.empty());
+}
+
+void TestAbout::linksOpenPagesAndStayOpen()
+{
+    fakes::All fakes;
+    QWidget owner;
+    owner.show();
+    bool openAfterClicks = false;
+    QTimer::singleShot(0, [&] {
+        QWidget *about = QApplication::activeModalWidget();
+        QVERIFY(about);
+        QCOMPARE(about->objectName(), QStringLiteral("frmAbout"));
+        auto *home = about->findChild<QLabel *>(QStringLiteral("lblHomePage"));
+        auto *brand = about->findChild<QLabel *>(QStringLiteral("lblCoBrand"));
+        QVERIFY(home && brand);
+        QCOMPARE(home->text(), QStringLiteral("Click here to visit ") + QString::fromStdString(modHelp::HomePageUrl()));
+        QTest::mouseClick(home, Qt::LeftButton, {}, QPoint(3, 3));
+        QTest::mouseClick(brand, Qt::LeftButton, {}, QPoint(3, 3));
+        openAfterClicks = about->isVisible() && QApplication::activeModalWidget() == about;
+        about->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+    });
+    ShowAboutWindow(&owner);
+    QVERIFY(openAfterClicks);
+    fakes::Shell expected;
+    platform::services().shell = &expected;
+    modHelp::OpenHomePage();
+    modHelp::OpenFullBrandPage();
+    platform::services().shell = &fakes.shell;
+    QCOMPARE(fakes.shell.opened, expected.opened);
+}
+
+void TestAbout::isCreatedAfresh()
+{
+    fakes::All fakes;
+    QWidget owner;
+    owner.show();
+    std::vector<QPointer<QWidget>> windows;
+    std::vector<QString> texts;
+    for (int i = 0; i < 2; ++i) {
+        QTimer::singleShot(0, [&] {
+            QWidget *about = QApplication::activeModalWidget();
+            windows.emplace_back(about);
+            texts.push_back(about->findChild<QLabel *>(QStringLiteral("Label1"))->text());
+            about->close();
+        });
+        ShowAboutWindow(&owner);
+    }
+    QCOMPARE(windows.size(), std::size_t(2));
+    QVERIFY(windows[0].isNull() && windows[1].isNull());
+    QCOMPARE(texts[0], texts[1]);
+}
+
+QTEST_MAIN(TestAbout)
+#include "TestAbout.moc"
