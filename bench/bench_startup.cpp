@@ -16,6 +16,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -106,6 +107,7 @@ int main(int argc, char **argv)
     std::printf("empty window median %6.1f ms   peak RSS %5.1f MiB\n", em, emptyRss / 1024.0);
     std::printf("time ratio %.2f (target <= 1.30), memory above the empty window %.1f MiB (target <= 8)\n", pm / em,
                 (programRss - emptyRss) / 1024.0);
-    std::system(("rm -rf '" + base + "'").c_str());
+    std::error_code ignored;
+    std::filesystem::remove_all(base, ignored);
     return 0;
 }

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Builds the Debian package from build/, unpacks it into a scratch folder and
+# checks what it installs; then lintian, the AppStream validator and the
+# desktop-entry validator, any error or warning failing. Nothing is installed
+# on the machine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+start=$SECONDS
+
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/CMakeCache.txt)
+deb=build/starbond_${version}_$(dpkg --print-architecture).deb
+rm -f "$deb"
+if ! log=$(cd build && cpack 2>&1); then
+    echo "$log" >&2
+    exit 1
+fi
+
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg-deb -x "$deb" "$root"
+
+status=0
+fail() {
+    echo "package: $*" >&2
+    status=1
+}
+
+desktop=usr/share/applications/starbond.desktop
+metainfo=usr/share/metainfo/example.starbond.Starbond.metainfo.xml
+doc=usr/share/doc/starbond
+for f in usr/games/starbond $desktop $metainfo usr/share/man/man6/starbond.6.gz $doc/copyright $doc/changelog.gz \
+    usr/share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/starbond.png; do
+    [[ -f $root/$f ]] || fail "/$f missing"
+done
+[[ -x $root/usr/games/starbond ]] || fail "/usr/games/starbond not executable"
+
+# The desktop entry, the metainfo and the package must name the same things.
+[[ $(sed -n 's/^Exec=//p' "$root/$desktop") == starbond ]] || fail "desktop entry starts something else"
+grep -q '<launchable type="desktop-id">starbond.desktop</launchable>' "$root/$metainfo" ||
+    fail "metainfo launches another desktop entry"
+grep -q "<release version=\"$version\"" "$root/$metainfo" || fail "metainfo has no release $version"
+[[ $(zcat "$root/$doc/changelog.gz" | head -1) == "starbond ($version) "* ]] || fail "changelog not at $version"
+dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "Depends lacks the Qt libraries"
+if ldd "$root/usr/games/starbond" | grep 'not found'; then fail "libraries missing"; fi
+
+lintian --fail-on error,warning "$deb" 2> >(grep -v "running with root" >&2) || fail "lintian"
+appstreamcli validate --no-net "$root/$metainfo" >/dev/null || {
+    appstreamcli validate --no-net "$root/$metainfo"
+    fail "appstreamcli validate"
+}
+out=$(desktop-file-validate "$root/$desktop") && [[ -z $out ]] || fail "desktop-file-validate: $out"
+
+echo "Package checks: $((SECONDS - start)) s ($deb)"
+exit $status
