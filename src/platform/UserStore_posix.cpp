@@ -246,22 +246,24 @@ bool FileUserStore::write(const std::string &section, const std::string &name, c
     return replaceFile(m_directory, filePath(), serialize(sections));
 }
 
+std::string xdgBaseFolder(const char *variable, const char *inHome)
+{
+    if (const char *value = std::getenv(variable); value && value[0] == '/')
+        return value;
+    const char *home = std::getenv("HOME");
+    if (!home || home[0] != '/') {
+        const passwd *pw = ::getpwuid(::getuid());
+        home = pw ? pw->pw_dir : nullptr;
+    }
+    if (!home || home[0] != '/')
+        return {};
+    return std::string(home) + "/" + inHome;
+}
+
 std::string defaultStoreDirectory()
 {
-    std::string base;
-    if (const char *config = std::getenv("XDG_CONFIG_HOME"); config && config[0] == '/') {
-        base = config;
-    } else {
-        const char *home = std::getenv("HOME");
-        if (!home || home[0] != '/') {
-            const passwd *pw = ::getpwuid(::getuid());
-            home = pw ? pw->pw_dir : nullptr;
-        }
-        if (!home || home[0] != '/')
-            return {};
-        base = std::string(home) + "/.config";
-    }
-    return base + "/" + programFileName();
+    const std::string base = xdgBaseFolder("XDG_CONFIG_HOME", ".config");
+    return base.empty() ? base : base + "/" + programFileName();
 }
 
 UserStore &hostStore()
