@@ -3,6 +3,7 @@
 #include "platform/Backends.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <fcntl.h>
 #include <map>
@@ -19,6 +20,9 @@ using Sections = std::map<std::string, std::map<std::string, std::string>>;
 
 // A hand-edited or damaged file is no reason to read megabytes.
 constexpr std::size_t MaxFileSize = 1 << 20;
+
+// As many links as the kernel follows in one path; more is taken for a loop.
+constexpr int MaxLinks = 40;
 
 bool isSpecial(unsigned char ch)
 {
@@ -136,13 +140,47 @@ std::string serialize(const Sections &sections)
     return out;
 }
 
-// The file's bytes; empty when it does not exist, nullopt when it exists but
-// cannot be read.
+std::string folderOf(const std::string &path)
+{
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The file a path names once its symbolic links are followed. A settings file
+// kept elsewhere and linked here (a dotfiles repository) is read and replaced
+// where it lives, so the link stays a link; a link to nothing names the file
+// the next write makes. nullopt for a loop.
+std::optional<std::string> resolveLinks(std::string path)
+{
+    for (int hops = 0; hops <= MaxLinks; ++hops) {
+        char buf[PATH_MAX];
+        const ssize_t n = ::readlink(path.c_str(), buf, sizeof buf);
+        if (n < 0)
+            return errno == EINVAL || errno == ENOENT ? std::optional<std::string>(path) : std::nullopt;
+        if (static_cast<std::size_t>(n) == sizeof buf)
+            return std::nullopt;
+        const std::string target(buf, static_cast<std::size_t>(n));
+        path = target[0] == '/' ? target : folderOf(path) + "/" + target;
+    }
+    return std::nullopt;
+}
+
+// The bytes of a file whose links are resolved already; empty when it does not
+// exist, nullopt when it cannot be read or is no regular file. O_NONBLOCK: a
+// FIFO in its place must not hang start-up in open().
 std::optional<std::string> readFile(const std::string &path)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (fd < 0)
         return errno == ENOENT ? std::optional<std::string>(std::string()) : std::nullopt;
+    struct stat st {
+    };
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
     std::string content;
     char buf[4096];
     for (;;) {
@@ -220,7 +258,8 @@ std::string FileUserStore::filePath() const
 
 std::optional<std::string> FileUserStore::read(const std::string &section, const std::string &name)
 {
-    const auto content = readFile(filePath());
+    const auto path = resolveLinks(filePath());
+    const auto content = path ? readFile(*path) : std::nullopt;
     if (!content)
         return std::nullopt;
     const Sections sections = parse(*content);
@@ -237,13 +276,16 @@ bool FileUserStore::write(const std::string &section, const std::string &name, c
 {
     if (m_directory.empty() || name.empty() || !makeDirectories(m_directory))
         return false;
+    const auto path = resolveLinks(filePath());
+    if (!path)
+        return false;
     // A file that exists but cannot be read is not overwritten blindly.
-    const auto content = readFile(filePath());
+    const auto content = readFile(*path);
     if (!content)
         return false;
     Sections sections = parse(*content);
     sections[section][name] = value;
-    return replaceFile(m_directory, filePath(), serialize(sections));
+    return replaceFile(folderOf(*path), *path, serialize(sections));
 }
 
 std::string xdgBaseFolder(const char *variable, const char *inHome)

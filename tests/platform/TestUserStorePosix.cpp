@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <functional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -35,6 +36,31 @@ void writeFile(const std::string &path, const QByteArray &content)
     QFile f(QString::fromStdString(path));
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(f.write(content), content.size());
+}
+
+QStringList entries(const QString &dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// The body in a forked child, which exits 0 where it returns true. An alarm
+// ends a child that hangs, and waitChild() then gives -SIGALRM.
+pid_t startChild(const std::function<bool()> &body)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::alarm(10);
+        ::_exit(body() ? 0 : 1);
+    }
+    return child;
+}
+
+int waitChild(pid_t child)
+{
+    int status = 0;
+    if (::waitpid(child, &status, 0) != child)
+        return -1000;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
 }
 
 } // namespace
@@ -160,18 +186,9 @@ class TestUserStorePosix : public QObject
             QCOMPARE(::chown(dir.c_str(), nobody, nobody), 0);
             QCOMPARE(::chown(store.filePath().c_str(), nobody, nobody), 0);
             QCOMPARE(::chmod(dir.c_str(), 0500), 0);
-            const pid_t child = ::fork();
-            QVERIFY(child >= 0);
-            if (child == 0) {
-                if (::setgid(nobody) != 0 || ::setuid(nobody) != 0)
-                    ::_exit(2);
-                ::_exit(store.write("Settings", "a", "2") ? 1 : 0);
-            }
-            int status = -1;
-            QCOMPARE(::waitpid(child, &status, 0), child);
-            QVERIFY(WIFEXITED(status));
-            QVERIFY(WEXITSTATUS(status) != 2);
-            written = WEXITSTATUS(status) != 0;
+            written = waitChild(startChild([&] {
+                          return ::setgid(nobody) == 0 && ::setuid(nobody) == 0 && !store.write("Settings", "a", "2");
+                      })) != 0;
         } else {
             QCOMPARE(::chmod(dir.c_str(), 0500), 0);
             written = store.write("Settings", "a", "2");
@@ -183,13 +200,83 @@ class TestUserStorePosix : public QObject
         QCOMPARE(QDir(QString::fromStdString(dir)).entryList(QDir::Files | QDir::Hidden), QStringList{"settings.ini"});
     }
 
-    void refusedWhereTheFileIsAFolder()
+    // Anything but a regular file at the file's place (or at the end of its
+    // links) reads as missing values, refuses the write at once, and stays.
+    void refusedWhereTheFileIsNoFile_data()
     {
+        QTest::addColumn<QString>("found");
+        QTest::newRow("folder") << "folder";
+        QTest::newRow("FIFO") << "fifo";
+        QTest::newRow("link to a FIFO") << "link to fifo";
+        QTest::newRow("link to a device") << "link to device";
+        QTest::newRow("loop of links") << "loop";
+    }
+    void refusedWhereTheFileIsNoFile()
+    {
+        QFETCH(QString, found);
         QTemporaryDir tmp;
         FileUserStore store(tmp.path().toStdString());
-        QVERIFY(QDir(tmp.path()).mkpath("settings.ini/inside"));
-        QVERIFY(!store.write("Settings", "a", "1"));
-        QVERIFY(QDir(tmp.path() + "/settings.ini/inside").exists());
+        const std::string path = store.filePath(),
+                          other = tmp.filePath(found == "loop" ? "loop" : "fifo").toStdString();
+        if (found == "folder")
+            QVERIFY(QDir(tmp.path()).mkpath("settings.ini/inside"));
+        if (found.endsWith("fifo"))
+            QCOMPARE(::mkfifo(found == "fifo" ? path.c_str() : other.c_str(), 0600), 0);
+        if (found.startsWith("link"))
+            QCOMPARE(::symlink(found.endsWith("fifo") ? "fifo" : "/dev/null", path.c_str()), 0);
+        if (found == "loop")
+            QVERIFY(::symlink("loop", path.c_str()) == 0 && ::symlink("settings.ini", other.c_str()) == 0);
+        const QStringList before = entries(tmp.path());
+        struct stat was {
+        }, is{};
+        ::lstat(path.c_str(), &was);
+
+        QCOMPARE(
+            waitChild(startChild([&] { return !store.read("Settings", "a") && !store.write("Settings", "a", "1"); })),
+            0);
+        QCOMPARE(entries(tmp.path()), before);
+        QVERIFY(::lstat(path.c_str(), &is) == 0 && is.st_ino == was.st_ino && is.st_mode == was.st_mode);
+    }
+
+    // A settings file kept elsewhere and linked (a dotfiles repository): the
+    // file it points to is replaced in its own folder and the link stays.
+    void writesThroughALink_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("hop"); // a second link on the way, or none
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("relative") << "../dotfiles/starbond.ini" << QString() << true;
+        QTest::newRow("absolute") << "@/dotfiles/starbond.ini" << QString() << true;
+        QTest::newRow("two links") << "../dotfiles/hop"
+                                   << "starbond.ini" << true;
+        QTest::newRow("to a file not made yet") << "../dotfiles/starbond.ini" << QString() << false;
+    }
+    void writesThroughALink()
+    {
+        QFETCH(QString, link);
+        QFETCH(QString, hop);
+        QFETCH(bool, exists);
+        QTemporaryDir tmp;
+        QVERIFY(QDir(tmp.path()).mkpath("app") && QDir(tmp.path()).mkpath("dotfiles"));
+        const std::string target = tmp.filePath("dotfiles/starbond.ini").toStdString();
+        if (exists)
+            writeFile(target, "[Settings]\nkept=1\n");
+        if (!hop.isEmpty())
+            QCOMPARE(::symlink(hop.toLocal8Bit().constData(), tmp.filePath("dotfiles/hop").toLocal8Bit().constData()),
+                     0);
+        const QString linkText = QString(link).replace("@", tmp.path());
+        FileUserStore store(tmp.filePath("app").toStdString());
+        QCOMPARE(::symlink(linkText.toLocal8Bit().constData(), store.filePath().c_str()), 0);
+        const QStringList dotfiles =
+            entries(tmp.filePath("dotfiles")) + (exists ? QStringList() : QStringList{"starbond.ini"});
+
+        QVERIFY(store.write("Settings", "a", "2"));
+        const QFileInfo linked(QString::fromStdString(store.filePath()));
+        QVERIFY(linked.isSymLink());
+        QCOMPARE(linked.canonicalFilePath(), QFileInfo(QString::fromStdString(target)).canonicalFilePath());
+        QCOMPARE(fileBytes(target), QByteArray(exists ? "[Settings]\na=2\nkept=1\n" : "[Settings]\na=2\n"));
+        QCOMPARE(entries(tmp.filePath("app")), QStringList{"settings.ini"});
+        QCOMPARE(entries(tmp.filePath("dotfiles")), dotfiles);
     }
 
     // A disk that fills up during the write: a child process with a small
@@ -201,21 +288,15 @@ class TestUserStorePosix : public QObject
         QVERIFY(store.write("Settings", "a", "1"));
         const QByteArray before = fileBytes(store.filePath());
 
-        const pid_t child = ::fork();
-        QVERIFY(child >= 0);
-        if (child == 0) {
+        const pid_t child = startChild([&] {
             ::signal(SIGXFSZ, SIG_IGN);
             rlimit limit{};
             ::getrlimit(RLIMIT_FSIZE, &limit);
             limit.rlim_cur = 512;
             ::setrlimit(RLIMIT_FSIZE, &limit);
-            const bool written = store.write("Settings", "b", std::string(4096, 'x'));
-            ::_exit(written ? 1 : 0);
-        }
-        int status = -1;
-        QCOMPARE(::waitpid(child, &status, 0), child);
-        QVERIFY(WIFEXITED(status));
-        QCOMPARE(WEXITSTATUS(status), 0); // the write reported its failure
+            return !store.write("Settings", "b", std::string(4096, 'x'));
+        });
+        QCOMPARE(waitChild(child), 0); // the write reported its failure
 
         QCOMPARE(fileBytes(store.filePath()), before);
         QCOMPARE(store.read("Settings", "a"), std::optional<std::string>("1"));
