@@ -2,12 +2,15 @@
 
 #include "platform/Backends.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
 #include <map>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -226,7 +229,7 @@ bool makeDirectories(const std::string &path)
 
 // Temporary file beside the target, flushed to disk, then renamed over it:
 // readers see the old file or the new one, never a part.
-bool replaceFile(const std::string &directory, const std::string &path, const std::string &content)
+bool replaceFile(int dir, const std::string &path, const std::string &content)
 {
     std::string temp = path + ".XXXXXX";
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
@@ -240,11 +243,37 @@ bool replaceFile(const std::string &directory, const std::string &path, const st
         return false;
     }
     // The rename is done; a folder that cannot be synced changes nothing now.
-    if (const int dirFd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
+    ::fsync(dir);
     return true;
+}
+
+// The names replaceFile gives its temporary files: the file's name, a dot and
+// six letters or digits.
+bool isTemporaryOf(const std::string &entry, const std::string &fileName)
+{
+    const auto isAlnum = [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    };
+    return entry.size() == fileName.size() + 7 && entry.compare(0, fileName.size(), fileName) == 0 &&
+           entry[fileName.size()] == '.' && std::all_of(entry.end() - 6, entry.end(), isAlnum);
+}
+
+// Called with the folder locked: no live writer is then between making its
+// temporary file and renaming it, so any such file is left by a writer that
+// died there (killed, or the machine went down).
+void removeStaleTemporaries(int dir, const std::string &fileName)
+{
+    DIR *listing = ::fdopendir(::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!listing)
+        return;
+    while (const dirent *entry = ::readdir(listing)) {
+        struct stat st {
+        };
+        if (isTemporaryOf(entry->d_name, fileName) && ::fstatat(dir, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(st.st_mode) && st.st_uid == ::geteuid())
+            ::unlinkat(dir, entry->d_name, 0);
+    }
+    ::closedir(listing);
 }
 
 } // namespace
@@ -279,13 +308,25 @@ bool FileUserStore::write(const std::string &section, const std::string &name, c
     const auto path = resolveLinks(filePath());
     if (!path)
         return false;
-    // A file that exists but cannot be read is not overwritten blindly.
-    const auto content = readFile(*path);
-    if (!content)
+    const int dir = ::open(folderOf(*path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0)
         return false;
-    Sections sections = parse(*content);
-    sections[section][name] = value;
-    return replaceFile(folderOf(*path), *path, serialize(sections));
+    // Writers of one folder take turns, so no process's change is lost to
+    // another's, and the left-overs of dead writers can be told from the
+    // files of live ones. Where the file system has no locks, nothing is
+    // removed.
+    const bool alone = ::flock(dir, LOCK_EX) == 0;
+    // A file that exists but cannot be read is not overwritten blindly.
+    bool ok = false;
+    if (const auto content = readFile(*path)) {
+        if (alone)
+            removeStaleTemporaries(dir, path->substr(path->rfind('/') + 1));
+        Sections sections = parse(*content);
+        sections[section][name] = value;
+        ok = replaceFile(dir, *path, serialize(sections));
+    }
+    ::close(dir); // and with it the lock
+    return ok;
 }
 
 std::string xdgBaseFolder(const char *variable, const char *inHome)

@@ -1,15 +1,19 @@
 #include "platform/UserStore_posix.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <chrono>
 #include <csignal>
 #include <functional>
+#include <random>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 using platform::FileUserStore;
@@ -277,6 +281,91 @@ class TestUserStorePosix : public QObject
         QCOMPARE(fileBytes(target), QByteArray(exists ? "[Settings]\na=2\nkept=1\n" : "[Settings]\na=2\n"));
         QCOMPARE(entries(tmp.filePath("app")), QStringList{"settings.ini"});
         QCOMPARE(entries(tmp.filePath("dotfiles")), dotfiles);
+    }
+
+    // Two processes writing at once: neither loses the other's values, and
+    // neither's temporary file is taken for a dead writer's.
+    void concurrentWritersLoseNothing()
+    {
+        QTemporaryDir tmp;
+        FileUserStore store(tmp.path().toStdString());
+        const auto writer = [&](const std::string &prefix) {
+            return startChild([&store, prefix] {
+                for (int i = 0; i < 40; ++i)
+                    if (!store.write("Settings", prefix + std::to_string(i), "1"))
+                        return false;
+                return true;
+            });
+        };
+        const pid_t a = writer("a");
+        const pid_t b = writer("b");
+        QCOMPARE(waitChild(a), 0);
+        QCOMPARE(waitChild(b), 0);
+        for (int i = 0; i < 40; ++i) {
+            QCOMPARE(store.read("Settings", "a" + std::to_string(i)), std::optional<std::string>("1"));
+            QCOMPARE(store.read("Settings", "b" + std::to_string(i)), std::optional<std::string>("1"));
+        }
+        QCOMPARE(entries(tmp.path()), QStringList{"settings.ini"});
+    }
+
+    // A writer killed at random moments, a few hundred times: the file is
+    // always one whole version, never an older one, and the next write leaves
+    // no temporary file behind (nor removes another file).
+    void killedWriterLeavesAWholeFileAndNoTemporary()
+    {
+        QTemporaryDir tmp;
+        const std::string dir = tmp.path().toStdString();
+        FileUserStore store(dir);
+        const QStringList kept = {"other.ini.Ab12Cd", "settings.ini", "settings.ini.Ab12Cde", "settings.ini.bak"};
+        for (const QString &name : kept)
+            writeFile(dir + "/" + name.toStdString(), "keep");
+        writeFile(dir + "/settings.ini.Ab12Cd", "left by a dead writer");
+        const auto version = [](int n) { return std::to_string(n) + ":" + std::string(32 * 1024, char('a' + n % 26)); };
+
+        QElapsedTimer clock;
+        clock.start();
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(store.write("Settings", "v", version(0)));
+        const auto writeTime = std::chrono::nanoseconds(clock.nsecsElapsed() / 5);
+        QCOMPARE(entries(tmp.path()), kept);
+
+        std::mt19937 random(std::random_device{}());
+        int kills = 0, torn = 0, leftOver = 0, last = 0;
+        clock.restart();
+        for (; kills < 300 && clock.elapsed() < 10000; ++kills) {
+            int ready[2];
+            QCOMPARE(::pipe(ready), 0);
+            const pid_t child = ::fork();
+            if (child == 0) {
+                ::alarm(10);
+                ::close(ready[0]);
+                ::close(ready[1]); // the parent reads end of file: writing begins
+                for (int n = last + 1;; ++n)
+                    store.write("Settings", "v", version(n));
+            }
+            ::close(ready[1]);
+            char none;
+            QCOMPARE(::read(ready[0], &none, 1), ssize_t(0));
+            ::close(ready[0]);
+            std::this_thread::sleep_for(std::uniform_real_distribution<double>(0, 2)(random) * writeTime);
+            ::kill(child, SIGKILL);
+            QCOMPARE(waitChild(child), -SIGKILL);
+
+            const QByteArray bytes = fileBytes(store.filePath());
+            const int n = bytes.startsWith("[Settings]\nv=") ? std::atoi(bytes.constData() + 13) : -1;
+            if (n < last || bytes.toStdString() != "[Settings]\nv=" + version(n) + "\n")
+                ++torn;
+            last = std::max(n, last);
+            QVERIFY(store.write("Settings", "v", version(last)));
+            if (entries(tmp.path()) != kept)
+                ++leftOver;
+        }
+        qInfo("%d kills in %lld ms (one write %lld us): %d torn files, temporary files left after %d kills, %lld at "
+              "the end",
+              kills, clock.elapsed(), static_cast<long long>(writeTime.count() / 1000), torn, leftOver,
+              static_cast<long long>(entries(tmp.path()).size() - kept.size()));
+        QCOMPARE(torn, 0);
+        QCOMPARE(leftOver, 0);
     }
 
     // A disk that fills up during the write: a child process with a small
