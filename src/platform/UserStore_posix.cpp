@@ -2,11 +2,15 @@
 
 #include "platform/Backends.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
 #include <map>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,6 +23,9 @@ using Sections = std::map<std::string, std::map<std::string, std::string>>;
 
 // A hand-edited or damaged file is no reason to read megabytes.
 constexpr std::size_t MaxFileSize = 1 << 20;
+
+// As many links as the kernel follows in one path; more is taken for a loop.
+constexpr int MaxLinks = 40;
 
 bool isSpecial(unsigned char ch)
 {
@@ -136,13 +143,47 @@ std::string serialize(const Sections &sections)
     return out;
 }
 
-// The file's bytes; empty when it does not exist, nullopt when it exists but
-// cannot be read.
+std::string folderOf(const std::string &path)
+{
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The file a path names once its symbolic links are followed. A settings file
+// kept elsewhere and linked here (a dotfiles repository) is read and replaced
+// where it lives, so the link stays a link; a link to nothing names the file
+// the next write makes. nullopt for a loop.
+std::optional<std::string> resolveLinks(std::string path)
+{
+    for (int hops = 0; hops <= MaxLinks; ++hops) {
+        char buf[PATH_MAX];
+        const ssize_t n = ::readlink(path.c_str(), buf, sizeof buf);
+        if (n < 0)
+            return errno == EINVAL || errno == ENOENT ? std::optional<std::string>(path) : std::nullopt;
+        if (static_cast<std::size_t>(n) == sizeof buf)
+            return std::nullopt;
+        const std::string target(buf, static_cast<std::size_t>(n));
+        path = target[0] == '/' ? target : folderOf(path) + "/" + target;
+    }
+    return std::nullopt;
+}
+
+// The bytes of a file whose links are resolved already; empty when it does not
+// exist, nullopt when it cannot be read or is no regular file. O_NONBLOCK: a
+// FIFO in its place must not hang start-up in open().
 std::optional<std::string> readFile(const std::string &path)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (fd < 0)
         return errno == ENOENT ? std::optional<std::string>(std::string()) : std::nullopt;
+    struct stat st {
+    };
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
     std::string content;
     char buf[4096];
     for (;;) {
@@ -188,7 +229,7 @@ bool makeDirectories(const std::string &path)
 
 // Temporary file beside the target, flushed to disk, then renamed over it:
 // readers see the old file or the new one, never a part.
-bool replaceFile(const std::string &directory, const std::string &path, const std::string &content)
+bool replaceFile(int dir, const std::string &path, const std::string &content)
 {
     std::string temp = path + ".XXXXXX";
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
@@ -202,11 +243,37 @@ bool replaceFile(const std::string &directory, const std::string &path, const st
         return false;
     }
     // The rename is done; a folder that cannot be synced changes nothing now.
-    if (const int dirFd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
+    ::fsync(dir);
     return true;
+}
+
+// The names replaceFile gives its temporary files: the file's name, a dot and
+// six letters or digits.
+bool isTemporaryOf(const std::string &entry, const std::string &fileName)
+{
+    const auto isAlnum = [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    };
+    return entry.size() == fileName.size() + 7 && entry.compare(0, fileName.size(), fileName) == 0 &&
+           entry[fileName.size()] == '.' && std::all_of(entry.end() - 6, entry.end(), isAlnum);
+}
+
+// Called with the folder locked: no live writer is then between making its
+// temporary file and renaming it, so any such file is left by a writer that
+// died there (killed, or the machine went down).
+void removeStaleTemporaries(int dir, const std::string &fileName)
+{
+    DIR *listing = ::fdopendir(::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!listing)
+        return;
+    while (const dirent *entry = ::readdir(listing)) {
+        struct stat st {
+        };
+        if (isTemporaryOf(entry->d_name, fileName) && ::fstatat(dir, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(st.st_mode) && st.st_uid == ::geteuid())
+            ::unlinkat(dir, entry->d_name, 0);
+    }
+    ::closedir(listing);
 }
 
 } // namespace
@@ -220,7 +287,8 @@ std::string FileUserStore::filePath() const
 
 std::optional<std::string> FileUserStore::read(const std::string &section, const std::string &name)
 {
-    const auto content = readFile(filePath());
+    const auto path = resolveLinks(filePath());
+    const auto content = path ? readFile(*path) : std::nullopt;
     if (!content)
         return std::nullopt;
     const Sections sections = parse(*content);
@@ -237,31 +305,48 @@ bool FileUserStore::write(const std::string &section, const std::string &name, c
 {
     if (m_directory.empty() || name.empty() || !makeDirectories(m_directory))
         return false;
-    // A file that exists but cannot be read is not overwritten blindly.
-    const auto content = readFile(filePath());
-    if (!content)
+    const auto path = resolveLinks(filePath());
+    if (!path)
         return false;
-    Sections sections = parse(*content);
-    sections[section][name] = value;
-    return replaceFile(m_directory, filePath(), serialize(sections));
+    const int dir = ::open(folderOf(*path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0)
+        return false;
+    // Writers of one folder take turns, so no process's change is lost to
+    // another's, and the left-overs of dead writers can be told from the
+    // files of live ones. Where the file system has no locks, nothing is
+    // removed.
+    const bool alone = ::flock(dir, LOCK_EX) == 0;
+    // A file that exists but cannot be read is not overwritten blindly.
+    bool ok = false;
+    if (const auto content = readFile(*path)) {
+        if (alone)
+            removeStaleTemporaries(dir, path->substr(path->rfind('/') + 1));
+        Sections sections = parse(*content);
+        sections[section][name] = value;
+        ok = replaceFile(dir, *path, serialize(sections));
+    }
+    ::close(dir); // and with it the lock
+    return ok;
+}
+
+std::string xdgBaseFolder(const char *variable, const char *inHome)
+{
+    if (const char *value = std::getenv(variable); value && value[0] == '/')
+        return value;
+    const char *home = std::getenv("HOME");
+    if (!home || home[0] != '/') {
+        const passwd *pw = ::getpwuid(::getuid());
+        home = pw ? pw->pw_dir : nullptr;
+    }
+    if (!home || home[0] != '/')
+        return {};
+    return std::string(home) + "/" + inHome;
 }
 
 std::string defaultStoreDirectory()
 {
-    std::string base;
-    if (const char *config = std::getenv("XDG_CONFIG_HOME"); config && config[0] == '/') {
-        base = config;
-    } else {
-        const char *home = std::getenv("HOME");
-        if (!home || home[0] != '/') {
-            const passwd *pw = ::getpwuid(::getuid());
-            home = pw ? pw->pw_dir : nullptr;
-        }
-        if (!home || home[0] != '/')
-            return {};
-        base = std::string(home) + "/.config";
-    }
-    return base + "/" + programFileName();
+    const std::string base = xdgBaseFolder("XDG_CONFIG_HOME", ".config");
+    return base.empty() ? base : base + "/" + programFileName();
 }
 
 UserStore &hostStore()

@@ -10,7 +10,9 @@ namespace platform
 // The per-user store as one text file, settings.ini in the given folder:
 // "[section]" lines and "name=value" lines, every byte outside printable
 // ASCII and every character special to the format written as \xHH. Each
-// write replaces the file atomically, so a refused write leaves the old one.
+// write replaces the file atomically, so a refused write leaves the old one;
+// a settings.ini that is a symbolic link is followed, and the file it points
+// to replaced in its own folder.
 class FileUserStore final : public UserStore
 {
   public:
@@ -25,5 +27,9 @@ class FileUserStore final : public UserStore
 
 // ${XDG_CONFIG_HOME:-$HOME/.config}/<program file name>
 std::string defaultStoreDirectory();
+
+// $<variable> where it is an absolute path, else $HOME/<inHome> (HOME from the
+// environment or the password database); empty where neither is known.
+std::string xdgBaseFolder(const char *variable, const char *inHome);
 
 } // namespace platform

@@ -1,14 +1,19 @@
 #include "platform/UserStore_posix.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <chrono>
 #include <csignal>
+#include <functional>
+#include <random>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 using platform::FileUserStore;
@@ -35,6 +40,31 @@ void writeFile(const std::string &path, const QByteArray &content)
     QFile f(QString::fromStdString(path));
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(f.write(content), content.size());
+}
+
+QStringList entries(const QString &dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// The body in a forked child, which exits 0 where it returns true. An alarm
+// ends a child that hangs, and waitChild() then gives -SIGALRM.
+pid_t startChild(const std::function<bool()> &body)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::alarm(10);
+        ::_exit(body() ? 0 : 1);
+    }
+    return child;
+}
+
+int waitChild(pid_t child)
+{
+    int status = 0;
+    if (::waitpid(child, &status, 0) != child)
+        return -1000;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
 }
 
 } // namespace
@@ -160,18 +190,9 @@ class TestUserStorePosix : public QObject
             QCOMPARE(::chown(dir.c_str(), nobody, nobody), 0);
             QCOMPARE(::chown(store.filePath().c_str(), nobody, nobody), 0);
             QCOMPARE(::chmod(dir.c_str(), 0500), 0);
-            const pid_t child = ::fork();
-            QVERIFY(child >= 0);
-            if (child == 0) {
-                if (::setgid(nobody) != 0 || ::setuid(nobody) != 0)
-                    ::_exit(2);
-                ::_exit(store.write("Settings", "a", "2") ? 1 : 0);
-            }
-            int status = -1;
-            QCOMPARE(::waitpid(child, &status, 0), child);
-            QVERIFY(WIFEXITED(status));
-            QVERIFY(WEXITSTATUS(status) != 2);
-            written = WEXITSTATUS(status) != 0;
+            written = waitChild(startChild([&] {
+                          return ::setgid(nobody) == 0 && ::setuid(nobody) == 0 && !store.write("Settings", "a", "2");
+                      })) != 0;
         } else {
             QCOMPARE(::chmod(dir.c_str(), 0500), 0);
             written = store.write("Settings", "a", "2");
@@ -183,13 +204,168 @@ class TestUserStorePosix : public QObject
         QCOMPARE(QDir(QString::fromStdString(dir)).entryList(QDir::Files | QDir::Hidden), QStringList{"settings.ini"});
     }
 
-    void refusedWhereTheFileIsAFolder()
+    // Anything but a regular file at the file's place (or at the end of its
+    // links) reads as missing values, refuses the write at once, and stays.
+    void refusedWhereTheFileIsNoFile_data()
+    {
+        QTest::addColumn<QString>("found");
+        QTest::newRow("folder") << "folder";
+        QTest::newRow("FIFO") << "fifo";
+        QTest::newRow("link to a FIFO") << "link to fifo";
+        QTest::newRow("link to a device") << "link to device";
+        QTest::newRow("loop of links") << "loop";
+    }
+    void refusedWhereTheFileIsNoFile()
+    {
+        QFETCH(QString, found);
+        QTemporaryDir tmp;
+        FileUserStore store(tmp.path().toStdString());
+        const std::string path = store.filePath(),
+                          other = tmp.filePath(found == "loop" ? "loop" : "fifo").toStdString();
+        if (found == "folder")
+            QVERIFY(QDir(tmp.path()).mkpath("settings.ini/inside"));
+        if (found.endsWith("fifo"))
+            QCOMPARE(::mkfifo(found == "fifo" ? path.c_str() : other.c_str(), 0600), 0);
+        if (found.startsWith("link"))
+            QCOMPARE(::symlink(found.endsWith("fifo") ? "fifo" : "/dev/null", path.c_str()), 0);
+        if (found == "loop")
+            QVERIFY(::symlink("loop", path.c_str()) == 0 && ::symlink("settings.ini", other.c_str()) == 0);
+        const QStringList before = entries(tmp.path());
+        struct stat was {
+        }, is{};
+        ::lstat(path.c_str(), &was);
+
+        QCOMPARE(
+            waitChild(startChild([&] { return !store.read("Settings", "a") && !store.write("Settings", "a", "1"); })),
+            0);
+        QCOMPARE(entries(tmp.path()), before);
+        QVERIFY(::lstat(path.c_str(), &is) == 0 && is.st_ino == was.st_ino && is.st_mode == was.st_mode);
+    }
+
+    // A settings file kept elsewhere and linked (a dotfiles repository): the
+    // file it points to is replaced in its own folder and the link stays.
+    void writesThroughALink_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("hop"); // a second link on the way, or none
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("relative") << "../dotfiles/starbond.ini" << QString() << true;
+        QTest::newRow("absolute") << "@/dotfiles/starbond.ini" << QString() << true;
+        QTest::newRow("two links") << "../dotfiles/hop"
+                                   << "starbond.ini" << true;
+        QTest::newRow("to a file not made yet") << "../dotfiles/starbond.ini" << QString() << false;
+    }
+    void writesThroughALink()
+    {
+        QFETCH(QString, link);
+        QFETCH(QString, hop);
+        QFETCH(bool, exists);
+        QTemporaryDir tmp;
+        QVERIFY(QDir(tmp.path()).mkpath("app") && QDir(tmp.path()).mkpath("dotfiles"));
+        const std::string target = tmp.filePath("dotfiles/starbond.ini").toStdString();
+        if (exists)
+            writeFile(target, "[Settings]\nkept=1\n");
+        if (!hop.isEmpty())
+            QCOMPARE(::symlink(hop.toLocal8Bit().constData(), tmp.filePath("dotfiles/hop").toLocal8Bit().constData()),
+                     0);
+        const QString linkText = QString(link).replace("@", tmp.path());
+        FileUserStore store(tmp.filePath("app").toStdString());
+        QCOMPARE(::symlink(linkText.toLocal8Bit().constData(), store.filePath().c_str()), 0);
+        const QStringList dotfiles =
+            entries(tmp.filePath("dotfiles")) + (exists ? QStringList() : QStringList{"starbond.ini"});
+
+        QVERIFY(store.write("Settings", "a", "2"));
+        const QFileInfo linked(QString::fromStdString(store.filePath()));
+        QVERIFY(linked.isSymLink());
+        QCOMPARE(linked.canonicalFilePath(), QFileInfo(QString::fromStdString(target)).canonicalFilePath());
+        QCOMPARE(fileBytes(target), QByteArray(exists ? "[Settings]\na=2\nkept=1\n" : "[Settings]\na=2\n"));
+        QCOMPARE(entries(tmp.filePath("app")), QStringList{"settings.ini"});
+        QCOMPARE(entries(tmp.filePath("dotfiles")), dotfiles);
+    }
+
+    // Two processes writing at once: neither loses the other's values, and
+    // neither's temporary file is taken for a dead writer's.
+    void concurrentWritersLoseNothing()
     {
         QTemporaryDir tmp;
         FileUserStore store(tmp.path().toStdString());
-        QVERIFY(QDir(tmp.path()).mkpath("settings.ini/inside"));
-        QVERIFY(!store.write("Settings", "a", "1"));
-        QVERIFY(QDir(tmp.path() + "/settings.ini/inside").exists());
+        const auto writer = [&](const std::string &prefix) {
+            return startChild([&store, prefix] {
+                for (int i = 0; i < 40; ++i)
+                    if (!store.write("Settings", prefix + std::to_string(i), "1"))
+                        return false;
+                return true;
+            });
+        };
+        const pid_t a = writer("a");
+        const pid_t b = writer("b");
+        QCOMPARE(waitChild(a), 0);
+        QCOMPARE(waitChild(b), 0);
+        for (int i = 0; i < 40; ++i) {
+            QCOMPARE(store.read("Settings", "a" + std::to_string(i)), std::optional<std::string>("1"));
+            QCOMPARE(store.read("Settings", "b" + std::to_string(i)), std::optional<std::string>("1"));
+        }
+        QCOMPARE(entries(tmp.path()), QStringList{"settings.ini"});
+    }
+
+    // A writer killed at random moments, a few hundred times: the file is
+    // always one whole version, never an older one, and the next write leaves
+    // no temporary file behind (nor removes another file).
+    void killedWriterLeavesAWholeFileAndNoTemporary()
+    {
+        QTemporaryDir tmp;
+        const std::string dir = tmp.path().toStdString();
+        FileUserStore store(dir);
+        const QStringList kept = {"other.ini.Ab12Cd", "settings.ini", "settings.ini.Ab12Cde", "settings.ini.bak"};
+        for (const QString &name : kept)
+            writeFile(dir + "/" + name.toStdString(), "keep");
+        writeFile(dir + "/settings.ini.Ab12Cd", "left by a dead writer");
+        const auto version = [](int n) { return std::to_string(n) + ":" + std::string(32 * 1024, char('a' + n % 26)); };
+
+        QElapsedTimer clock;
+        clock.start();
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(store.write("Settings", "v", version(0)));
+        const auto writeTime = std::chrono::nanoseconds(clock.nsecsElapsed() / 5);
+        QCOMPARE(entries(tmp.path()), kept);
+
+        std::mt19937 random(std::random_device{}());
+        int kills = 0, torn = 0, leftOver = 0, last = 0;
+        clock.restart();
+        for (; kills < 300 && clock.elapsed() < 10000; ++kills) {
+            int ready[2];
+            QCOMPARE(::pipe(ready), 0);
+            const pid_t child = ::fork();
+            if (child == 0) {
+                ::alarm(10);
+                ::close(ready[0]);
+                ::close(ready[1]); // the parent reads end of file: writing begins
+                for (int n = last + 1;; ++n)
+                    store.write("Settings", "v", version(n));
+            }
+            ::close(ready[1]);
+            char none;
+            QCOMPARE(::read(ready[0], &none, 1), ssize_t(0));
+            ::close(ready[0]);
+            std::this_thread::sleep_for(std::uniform_real_distribution<double>(0, 2)(random) * writeTime);
+            ::kill(child, SIGKILL);
+            QCOMPARE(waitChild(child), -SIGKILL);
+
+            const QByteArray bytes = fileBytes(store.filePath());
+            const int n = bytes.startsWith("[Settings]\nv=") ? std::atoi(bytes.constData() + 13) : -1;
+            if (n < last || bytes.toStdString() != "[Settings]\nv=" + version(n) + "\n")
+                ++torn;
+            last = std::max(n, last);
+            QVERIFY(store.write("Settings", "v", version(last)));
+            if (entries(tmp.path()) != kept)
+                ++leftOver;
+        }
+        qInfo("%d kills in %lld ms (one write %lld us): %d torn files, temporary files left after %d kills, %lld at "
+              "the end",
+              kills, clock.elapsed(), static_cast<long long>(writeTime.count() / 1000), torn, leftOver,
+              static_cast<long long>(entries(tmp.path()).size() - kept.size()));
+        QCOMPARE(torn, 0);
+        QCOMPARE(leftOver, 0);
     }
 
     // A disk that fills up during the write: a child process with a small
@@ -201,21 +377,15 @@ class TestUserStorePosix : public QObject
         QVERIFY(store.write("Settings", "a", "1"));
         const QByteArray before = fileBytes(store.filePath());
 
-        const pid_t child = ::fork();
-        QVERIFY(child >= 0);
-        if (child == 0) {
+        const pid_t child = startChild([&] {
             ::signal(SIGXFSZ, SIG_IGN);
             rlimit limit{};
             ::getrlimit(RLIMIT_FSIZE, &limit);
             limit.rlim_cur = 512;
             ::setrlimit(RLIMIT_FSIZE, &limit);
-            const bool written = store.write("Settings", "b", std::string(4096, 'x'));
-            ::_exit(written ? 1 : 0);
-        }
-        int status = -1;
-        QCOMPARE(::waitpid(child, &status, 0), child);
-        QVERIFY(WIFEXITED(status));
-        QCOMPARE(WEXITSTATUS(status), 0); // the write reported its failure
+            return !store.write("Settings", "b", std::string(4096, 'x'));
+        });
+        QCOMPARE(waitChild(child), 0); // the write reported its failure
 
         QCOMPARE(fileBytes(store.filePath()), before);
         QCOMPARE(store.read("Settings", "a"), std::optional<std::string>("1"));
