@@ -1,5 +1,7 @@
-# Cross-build for 64-bit Windows with Debian's mingw-w64 (posix threads).
-# Usage: cmake -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DSTARBOND_WITH_QT=OFF
+# Cross-build for 64-bit Windows with Debian's mingw-w64, posix threads (Qt
+# needs them). Qt for Windows is built with this very file (scripts/qt-windows.sh,
+# whose cache key includes its lines); the project chainloads it through Qt's
+# own qt.toolchain.cmake, as scripts/test-windows.sh does.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
@@ -9,6 +11,4 @@ set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# One self-contained .exe: Wine then needs no MinGW runtime DLLs on its path.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
