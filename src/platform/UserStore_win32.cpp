@@ -2,33 +2,96 @@
 
 #include "platform/Backends.h"
 
+#include <algorithm>
 #include <windows.h>
 
 namespace platform
 {
 namespace win32
 {
+namespace
+{
+
+// The registry keeps UTF-16; the program's texts are bytes of a single-byte
+// code page, shifted so that most are no letters at all. The "A" calls convert
+// them through the ANSI code page, which keeps every byte only where that code
+// page has one byte a character: on a Japanese, Chinese or Korean machine the
+// shifted bytes read as broken double-byte characters and are lost. So the
+// conversion is done here, through the ANSI code page where it keeps all 256
+// bytes (what is stored is then exactly what the "A" calls stored, which other
+// programs may read) and through Western 1252 otherwise.
+bool keepsEveryByte(UINT codePage)
+{
+    CPINFO info{};
+    if (!::GetCPInfo(codePage, &info) || info.MaxCharSize != 1)
+        return false;
+    char bytes[256];
+    for (int i = 0; i < 256; ++i)
+        bytes[i] = static_cast<char>(i);
+    wchar_t wide[256];
+    if (::MultiByteToWideChar(codePage, 0, bytes, 256, wide, 256) != 256)
+        return false;
+    char back[256];
+    if (::WideCharToMultiByte(codePage, 0, wide, 256, back, 256, nullptr, nullptr) != 256)
+        return false;
+    return std::equal(bytes, bytes + 256, back);
+}
+
+UINT valueCodePage()
+{
+    static const UINT codePage = keepsEveryByte(::GetACP()) ? ::GetACP() : 1252;
+    return codePage;
+}
+
+std::wstring widen(const std::string &text, UINT codePage)
+{
+    if (text.empty())
+        return {};
+    const int size = static_cast<int>(text.size());
+    const int length = ::MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
+    if (length > 0)
+        ::MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), length);
+    return wide;
+}
+
+std::string narrow(const std::wstring &wide, UINT codePage)
+{
+    if (wide.empty())
+        return {};
+    const int size = static_cast<int>(wide.size());
+    const int length = ::WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
+    if (length > 0)
+        ::WideCharToMultiByte(codePage, 0, wide.data(), size, text.data(), length, nullptr, nullptr);
+    return text;
+}
+
+} // namespace
 
 RegistryUserStore::RegistryUserStore(std::string key) : m_key(std::move(key)) {}
 
+// The key's path is a real name (the program file's), in the ANSI code page.
 std::optional<std::string> RegistryUserStore::read(const std::string &section, const std::string &name)
 {
     HKEY key = nullptr;
-    const std::string path = m_key + "\\" + section;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+    const std::wstring path = widen(m_key + "\\" + section, CP_ACP);
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
         return std::nullopt;
+    const std::wstring valueName = widen(name, valueCodePage());
     std::optional<std::string> result;
     DWORD type = 0;
     DWORD size = 0;
-    if (::RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS && type == REG_SZ) {
-        std::string data(size, '\0');
-        if (::RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE *>(data.data()), &size) ==
+    if (::RegQueryValueExW(key, valueName.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS && type == REG_SZ) {
+        std::wstring data(size / sizeof(wchar_t) + 1, L'\0');
+        size = static_cast<DWORD>(data.size() * sizeof(wchar_t));
+        if (::RegQueryValueExW(key, valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE *>(data.data()), &size) ==
             ERROR_SUCCESS) {
-            data.resize(size);
+            data.resize(size / sizeof(wchar_t));
             // REG_SZ data normally carries its terminator; none of ours holds a NUL.
-            while (!data.empty() && data.back() == '\0')
+            while (!data.empty() && data.back() == L'\0')
                 data.pop_back();
-            result = data;
+            result = narrow(data, valueCodePage());
         }
     }
     ::RegCloseKey(key);
@@ -38,12 +101,14 @@ std::optional<std::string> RegistryUserStore::read(const std::string &section, c
 bool RegistryUserStore::write(const std::string &section, const std::string &name, const std::string &value)
 {
     HKEY key = nullptr;
-    const std::string path = m_key + "\\" + section;
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr,
+    const std::wstring path = widen(m_key + "\\" + section, CP_ACP);
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr,
                           &key, nullptr) != ERROR_SUCCESS)
         return false;
-    const LONG status = ::RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE *>(value.c_str()),
-                                         static_cast<DWORD>(value.size() + 1));
+    const std::wstring data = widen(value, valueCodePage());
+    const LONG status =
+        ::RegSetValueExW(key, widen(name, valueCodePage()).c_str(), 0, REG_SZ,
+                         reinterpret_cast<const BYTE *>(data.c_str()), static_cast<DWORD>((data.size() + 1) * 2));
     ::RegCloseKey(key);
     return status == ERROR_SUCCESS;
 }

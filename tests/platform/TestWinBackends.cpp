@@ -37,6 +37,18 @@ std::optional<std::pair<DWORD, std::string>> rawValue(const std::string &keyPath
     return std::make_pair(type, std::string(data, size));
 }
 
+std::wstring rawWideValue(const std::string &keyPath, const wchar_t *name)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return L"(no key)";
+    wchar_t data[128] = {};
+    DWORD size = sizeof data - sizeof(wchar_t);
+    const LONG status = RegQueryValueExW(key, name, nullptr, nullptr, reinterpret_cast<BYTE *>(data), &size);
+    RegCloseKey(key);
+    return status == ERROR_SUCCESS ? std::wstring(data) : L"(no value)";
+}
+
 std::string bytes(std::initializer_list<int> codes)
 {
     std::string s;
@@ -59,16 +71,21 @@ void testRegistryStore()
     CHECK(modHelp::WriteSetting("Install", "1"));
     CHECK(modHelp::WriteSetting("Duration", "12/7/2026"));
     const std::string settingsKey = std::string(TestKey) + "\\Settings";
-    const auto install = rawValue(settingsKey, bytes({158, 195, 200, 201, 182, 193, 193}));
-    CHECK(install && install->first == REG_SZ && install->second == bytes({134, 0}));
-    const auto duration = rawValue(settingsKey, bytes({153, 202, 199, 182, 201, 190, 196, 195}));
-    CHECK(duration && duration->first == REG_SZ &&
-          duration->second == bytes({134, 135, 132, 140, 132, 135, 133, 135, 139, 0}));
+    // On a Western machine exactly what the ANSI calls store, which other
+    // programs may read; on any other the same Western characters.
+    if (GetACP() == 1252) {
+        const auto install = rawValue(settingsKey, bytes({158, 195, 200, 201, 182, 193, 193}));
+        CHECK(install && install->first == REG_SZ && install->second == bytes({134, 0}));
+        const auto duration = rawValue(settingsKey, bytes({153, 202, 199, 182, 201, 190, 196, 195}));
+        CHECK(duration && duration->first == REG_SZ &&
+              duration->second == bytes({134, 135, 132, 140, 132, 135, 133, 135, 139, 0}));
+    }
+    CHECK(rawWideValue(settingsKey, L"\u017e\u00c3\u00c8\u00c9\u00b6\u00c1\u00c1") == L"\u2020");
     CHECK(modHelp::ReadSetting("Install") == "1");
     CHECK(modHelp::ReadSetting("Duration") == "12/7/2026");
     CHECK(!store.read("Settings", "absent"));
 
-    // Every byte an encoded value can hold survives the ANSI registry calls.
+    // Every byte an encoded value can hold survives, whatever the code page.
     std::string all;
     for (int c = 85; c <= 255; ++c)
         all.push_back(static_cast<char>(c));
@@ -212,6 +229,7 @@ void testReminderOnHost()
 
 int main()
 {
+    std::printf("ANSI code page %u\n", GetACP());
     testRegistryStore();
     testShell();
     testTopmost();
