@@ -1,4 +1,9 @@
-# Installation as a desktop program, and a Debian package through CPack.
+# Installation as a desktop program, and a Debian package through CPack; on
+# Windows a folder and its installer.
+if(WIN32)
+    include(${CMAKE_CURRENT_LIST_DIR}/InstallWindows.cmake)
+    return()
+endif()
 include(GNUInstallDirs)
 
 # Debian keeps games, this amusement among them, in /usr/games and their

@@ -10,7 +10,7 @@ packages=(
     libx11-dev libxdamage-dev libxtst-dev xvfb xauth x11-utils
     mingw-w64 g++-mingw-w64-x86-64 wine wine64
     dpkg-dev file locales python3
-    gzip lintian appstream desktop-file-utils
+    gzip lintian appstream desktop-file-utils nsis
 )
 
 missing=()

@@ -1,20 +1,77 @@
 #!/usr/bin/env bash
-# Cross-builds the Qt-free libraries and the Win32 backends with mingw-w64 and
-# runs their tests under Wine. The Wine prefix lives in build-win/wineprefix
-# and is created once; later runs reuse it.
+# The Windows program: Qt for Windows (built once into the user's cache by
+# scripts/qt-windows.sh), then starbond.exe, its tests and its installer
+# cross-built with mingw-w64 into build-win/, and run under Wine on a virtual
+# X server:
+#   - the tests of the windows and the logic, offscreen, as on Linux;
+#   - the Win32 backends against the real API, in a Western and a Japanese
+#     code page, and the topmost window on a real window;
+#   - the real starbond.exe, typed at as a user does (test_program);
+#   - the installer: a silent install for the user and for all users, the
+#     installed program started, a silent uninstall.
+# The Wine prefix lives in build-win/wineprefix and is made once.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 export WINEPREFIX=$PWD/build-win/wineprefix
 export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+qt=$(scripts/qt-windows.sh)
 
-# The tests create real windows, so Wine needs an X server.
 if [[ ${1:-} == --run-tests ]]; then
     status=0
-    for exe in build-win/tests/platform/*.exe; do
-        echo "== $(basename "$exe")"
-        timeout 120 wine "$exe" || status=1
+    runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
+    winpthread=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")
+    export WINEPATH="$(winepath -w "$qt/bin");$(winepath -w "$runtime");$(winepath -w "$winpthread")"
+    # Wine hands a program no QT_ variable of the Linux side; WINEQT_X becomes
+    # QT_X. Without them the tests would run on the Windows platform plugin,
+    # slowly and partly without windows. The offscreen platform of Qt for
+    # Windows reads its fonts from a folder.
+    export WINEQT_PLUGIN_PATH=$(winepath -w "$qt/plugins")
+    export WINEQT_QPA_FONTDIR=$(winepath -w /usr/share/fonts/truetype/dejavu)
+    out=$(mktemp -d)
+    # QtTest writes to the console of a Windows program only through -o.
+    run() {
+        local exe=$1 name
+        shift
+        name=$(basename "$exe" .exe)
+        local begin=$SECONDS
+        if timeout 300 env "$@" wine "$exe" -o "$(winepath -w "$out/$name.txt"),txt" >/dev/null 2>&1; then
+            echo "   $name: $(grep -h '^Totals' "$out/$name.txt" | cut -d, -f1-3) ($((SECONDS - begin)) s)"
+        else
+            echo "FAIL $name ($((SECONDS - begin)) s)"
+            cat "$out/$name.txt" 2>/dev/null | grep -v '^PASS' || true
+            status=1
+        fi
+    }
+    for exe in build-win/test_*.exe; do
+        case $(basename "$exe") in
+        test_win_backends.exe | test_topmost_win32.exe) ;;
+        *) run "$exe" WINEQT_QPA_PLATFORM=offscreen ;;
+        esac
     done
+    run build-win/test_topmost_win32.exe
+    for locale in C.UTF-8 ja_JP.UTF-8; do
+        echo "   test_win_backends in $locale:"
+        LC_ALL=$locale timeout 120 wine build-win/test_win_backends.exe | sed 's/^/     /' || status=1
+    done
+
+    # The real program from its deployed folder alone: the same test as on
+    # Linux (built there by scripts/build.sh), through wine.
+    (
+        unset WINEPATH WINEQT_PLUGIN_PATH WINEQT_QPA_FONTDIR
+        begin=$SECONDS
+        if STARBOND_EXE_UNDER_WINE=$PWD/build-win/deploy/starbond.exe timeout 300 build/tests/app/test_program \
+            >"$out/program.txt" 2>&1; then
+            echo "   test_program under Wine: $(grep -h '^Totals' "$out/program.txt" | cut -d, -f1-3) ($((SECONDS - begin)) s)"
+        else
+            echo "FAIL test_program under Wine"
+            grep -v "^PASS" "$out/program.txt"
+            exit 1
+        fi
+    ) || status=1
+
+    scripts/test-installer.sh build-win/starbond-*-setup.exe || status=1
+    rm -rf "$out"
     # No Wine process may outlive this display.
     wineserver -k || true
     exit $status
@@ -23,9 +80,13 @@ fi
 start=$SECONDS
 werror=OFF
 if [[ -n "${CI:-}" ]]; then werror=ON; fi
-cmake -S . -B build-win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-    -DSTARBOND_WITH_QT=OFF -DSTARBOND_WARNINGS_AS_ERRORS=$werror >/dev/null
+# Qt's own toolchain file finds Qt for Windows and chainloads ours.
+cmake -S . -B build-win -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" -DQT_HOST_PATH=/usr \
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DSTARBOND_WARNINGS_AS_ERRORS=$werror >/dev/null
 cmake --build build-win
+cmake --build build-win --target installer
 
 prefix=warm
 if [[ ! -f $WINEPREFIX/system.reg ]]; then
@@ -38,6 +99,6 @@ fi
 if [[ -n "${DISPLAY:-}" ]]; then
     "$0" --run-tests
 else
-    xvfb-run -a -s "-noreset" "$0" --run-tests
+    xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" --run-tests
 fi
 echo "Windows stage: $((SECONDS - start)) s ($prefix Wine prefix)"

@@ -1,11 +1,14 @@
 // Draws the program's images: the main window's picture (an eight-pointed
 // star ringed by the planets' symbols) and the icon in the hicolor sizes.
 // The output is committed under resources/; run again only to change them.
+// starbond.ico carries the icon into the Windows program's resources.
 // The program itself reads raw RGBA copies (resources/raw/), which need no
 // image format plugin.
 //
 //   starbond-images <resources dir>
 
+#include <QBuffer>
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -124,6 +127,35 @@ bool saveRaw(const QImage &image, const QString &path)
     return file.flush();
 }
 
+// A Windows icon file holding the images as PNG, as Windows reads them since
+// Vista: a header, one directory entry an image, then the images.
+bool saveIco(const QList<QImage> &images, const QString &path)
+{
+    QList<QByteArray> pngs;
+    for (const QImage &image : images) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+            return false;
+        pngs << png;
+    }
+    QByteArray ico;
+    QDataStream out(&ico, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint16(0) << quint16(1) << quint16(images.size());
+    quint32 offset = 6 + 16 * quint32(images.size());
+    for (qsizetype i = 0; i < images.size(); ++i) {
+        const int size = images[i].width();
+        out << quint8(size >= 256 ? 0 : size) << quint8(size >= 256 ? 0 : size) << quint8(0) << quint8(0) << quint16(1)
+            << quint16(32) << quint32(pngs[i].size()) << offset;
+        offset += quint32(pngs[i].size());
+    }
+    for (const QByteArray &png : pngs)
+        ico += png;
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(ico) == ico.size();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -140,12 +172,16 @@ int main(int argc, char *argv[])
     const QImage star = picture();
     ok = star.save(out.filePath(QStringLiteral("picture1.png"))) && ok;
     ok = saveRaw(star, out.filePath(QStringLiteral("raw/picture1.rgba"))) && ok;
+    QList<QImage> windowsIcon;
     for (int size : {16, 32, 48, 64, 128, 256}) {
         const QString dir = QStringLiteral("icons/hicolor/%1x%1/apps").arg(size);
         const QImage image = icon(size);
+        if (size != 64 && size != 128)
+            windowsIcon << image;
         ok = out.mkpath(dir) && image.save(out.filePath(dir + QStringLiteral("/starbond.png"))) && ok;
         if (size <= 48)
             ok = saveRaw(image, out.filePath(QStringLiteral("raw/icon%1.rgba").arg(size))) && ok;
     }
+    ok = saveIco(windowsIcon, out.filePath(QStringLiteral("starbond.ico"))) && ok;
     return ok ? 0 : 1;
 }

@@ -216,6 +216,26 @@ void Desktop::close(WindowId window)
     XFlush(m_display);
 }
 
+std::vector<unsigned int> Desktop::grab(WindowId window, int &width, int &height) const
+{
+    std::vector<unsigned int> pixels;
+    XWindowAttributes attributes;
+    if (!m_display || !XGetWindowAttributes(m_display, window, &attributes))
+        return pixels;
+    XImage *image = XGetImage(m_display, window, 0, 0, static_cast<unsigned>(attributes.width),
+                              static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
+    if (!image)
+        return pixels;
+    width = attributes.width;
+    height = attributes.height;
+    pixels.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            pixels.push_back(0xff000000u | static_cast<unsigned int>(XGetPixel(image, x, y) & 0xffffff));
+    XDestroyImage(image);
+    return pixels;
+}
+
 void Desktop::watchPaints()
 {
     if (!m_display)

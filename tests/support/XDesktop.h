@@ -48,6 +48,10 @@ class Desktop
     // What a window manager sends when the user clicks the close box.
     void close(WindowId window);
 
+    // The window's pixels as seen on the screen, 0xAARRGGBB row by row; empty
+    // when it cannot be read.
+    std::vector<unsigned int> grab(WindowId window, int &width, int &height) const;
+
     // Starts watching every new top-level window for drawing; then
     // waitForFirstPaint() returns once a window of the process is drawn into.
     void watchPaints();

@@ -1,6 +1,7 @@
 #include "platform/Topmost_win32.h"
 #include "platform/qt/QtServices.h"
 
+#include <QGuiApplication>
 #include <QWidget>
 
 #include <cstdint>
@@ -13,7 +14,12 @@ class QtTopmost final : public Topmost
   public:
     void prepare(QWidget *) override {}
     // Qt may recreate the native window, so its handle is taken at each call.
-    void apply(QWidget *window) override { win32::SetTopmost(static_cast<std::uintptr_t>(window->winId())); }
+    // Only the Windows platform's windows have one (not offscreen, say).
+    void apply(QWidget *window) override
+    {
+        if (QGuiApplication::platformName() == QLatin1String("windows"))
+            win32::SetTopmost(static_cast<std::uintptr_t>(window->winId()));
+    }
 };
 
 Topmost &qtTopmost()
