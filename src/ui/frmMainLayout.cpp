@@ -296,6 +296,10 @@ void frmMain::buildMenus()
     mnuDonate = action(bar, "mnuDonate", QStringLiteral("&Donate"), &frmMain::mnuDonate_Click);
     mnuMakeMoney = action(nullptr, "mnuMakeMoney", QStringLiteral("Make Money &Online"), &frmMain::mnuMakeMoney_Click);
     mnuMakeMoney->setVisible(false);
+
+    // Alt+D belongs to "&Donate" and to "&Do It Once Again" (eventFilter).
+    bar->installEventFilter(this);
+    cmdBackToMain->installEventFilter(this);
 }
 
 // The same keyboard order whichever view is in front; the chain is circular,
