@@ -10,6 +10,7 @@ packages=(
     libx11-dev libxdamage-dev libxtst-dev xvfb xauth x11-utils
     mingw-w64 g++-mingw-w64-x86-64 wine wine64
     dpkg-dev file locales python3
+    dbus at-spi2-core python3-gi gir1.2-atspi-2.0
     gzip lintian appstream desktop-file-utils nsis
 )
 

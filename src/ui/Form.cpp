@@ -1,5 +1,6 @@
 #include "ui/Form.h"
 
+#include "ui/Accessible.h"
 #include "ui/Layout.h"
 #include "ui/LinkLabel.h"
 
@@ -14,17 +15,18 @@
 
 namespace ui
 {
-namespace
-{
 
 // A frame filled with one colour, its caption drawn into the etched border.
 // The caption font is kept apart so that the boxes inside keep theirs.
+// Assistive technology knows it by its class name (ui/Accessible).
 class CaptionFrame final : public QWidget
 {
+    Q_OBJECT
   public:
     CaptionFrame(const QString &caption, const QFont &captionFont, const QColor &fill, QWidget *parent)
         : QWidget(parent), m_caption(caption), m_captionFont(captionFont), m_fill(fill)
     {
+        setAccessibleName(caption);
     }
 
   protected:
@@ -49,6 +51,9 @@ class CaptionFrame final : public QWidget
     QFont m_captionFont;
     QColor m_fill;
 };
+
+namespace
+{
 
 QFont fontOf(const Face &face)
 {
@@ -169,9 +174,15 @@ QWidget *make(const Control &c, QWidget *parent)
 
 QWidget *buildControl(QWidget *window, const Control &c)
 {
+    installAccessibility();
     QWidget *parent = c.parent ? controlNamed(window, QString::fromLatin1(c.parent)) : window;
     QWidget *w = make(c, parent);
     w->setObjectName(QString::fromLatin1(c.name));
+    if (c.accessibleName)
+        w->setAccessibleName(QString::fromUtf8(c.accessibleName));
+    // Frames and links are the controls that come to lie on top of each other.
+    if (c.kind == Kind::Frame || c.kind == Kind::Link)
+        watchStacking(w);
     const bool filled =
         c.kind == Kind::Frame || c.kind == Kind::Group || c.kind == Kind::CaptionFrame || c.kind == Kind::Line;
     // A caption frame's face is its caption's alone, so the boxes inside keep
@@ -204,3 +215,5 @@ QWidget *controlNamed(const QWidget *window, const QString &name)
 }
 
 } // namespace ui
+
+#include "Form.moc"

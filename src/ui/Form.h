@@ -1,8 +1,9 @@
 #pragma once
 
 // A window's controls as a table, one row each, close to how the window is
-// designed: kind, name, parent, place in twips, text, font and colour. The
-// rows are created in order, so a later row lies on top of an earlier one.
+// designed: kind, name, parent, place in twips, text, font, colour, style and
+// the name a screen reader speaks where the text does not say it. The rows
+// are created in order, so a later row lies on top of an earlier one.
 
 #include <QColor>
 #include <QString>
@@ -57,6 +58,7 @@ struct Control {
     Face face = {};
     QRgb colour = Inherit; // text colour; the fill of frames and lines
     unsigned style = 0;
+    const char *accessibleName = nullptr; // nullptr: the text (a caption frame's caption)
 };
 
 // Creates the controls under the window (or the named parent made earlier).

@@ -22,7 +22,7 @@ constexpr QRgb Cyan = qRgb(0, 255, 255);
 // The address of lblHomePage follows the configured host; it is put in when
 // the window is made.
 constexpr ui::Control Controls[] = {
-    {Kind::Picture, "picIcon", nullptr, 90, 120, 480, 480, ""},
+    {Kind::Picture, "picIcon", nullptr, 90, 120, 480, 480, "", {}, ui::Inherit, 0, "Starbond icon"},
     {Kind::Button, "cmdOK", nullptr, 4635, 3000, 1260, 345, "OK", {"Verdana", 8.25, true}},
     {Kind::Link, "lblHomePage", nullptr, 1845, 1365, 0, 0, "", {"Verdana", 8.25, false, true}, Yellow},
     {Kind::Label,
@@ -46,7 +46,9 @@ constexpr ui::Control Controls[] = {
      0,
      "Click here for more details",
      {"Verdana", 8.25, false, true},
-     Yellow},
+     Yellow,
+     0,
+     "Click here for more details on full branding"},
     {Kind::Line, "Line2", nullptr, -60, 2910, 7260, 0, "", {}, Cyan},
     {Kind::Label, "Label2", nullptr, 750, 120, 0, 0, "Starbond v1.0", {"Verdana", 12, true}, Black},
     {Kind::Label,

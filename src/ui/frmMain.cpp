@@ -5,6 +5,7 @@
 #include "outreach/frmNagScreen2.h"
 #include "platform/Services.h"
 #include "reading/Composition.h"
+#include "ui/Accessible.h"
 #include "ui/Layout.h"
 #include "ui/frmAbout.h"
 
@@ -14,6 +15,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QTabBar>
@@ -298,8 +300,24 @@ void frmMain::lblFullBrand_Click()
     modHelp::OpenFullBrandPage();
 }
 
+// Alt+D is the access key of "&Donate" and of "&Do It Once Again"; Qt would
+// hand it to each in turn. The button takes it while its view is in front,
+// the menu entry while the button lies covered.
+bool frmMain::takeSharedAccessKey(const QShortcutEvent &event)
+{
+    if (!event.isAmbiguous() || event.key() != QKeySequence::mnemonic(cmdBackToMain->text()))
+        return false;
+    if (ui::liesUnderCover(cmdBackToMain))
+        mnuDonate->trigger();
+    else
+        cmdBackToMain->animateClick();
+    return true;
+}
+
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::Shortcut && (watched == menuBar() || watched == cmdBackToMain))
+        return takeSharedAccessKey(*static_cast<QShortcutEvent *>(event));
     for (int i : {0, 1}) {
         if (watched != txtName[i])
             continue;

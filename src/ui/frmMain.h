@@ -17,6 +17,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QShortcutEvent;
 class QTabBar;
 class QTextEdit;
 
@@ -125,6 +126,7 @@ class frmMain : public QMainWindow
     void cmdBack_Click(int person);
     void cmdNext_Click(int person);
     bool refuseTypedText(int index, const QString &text);
+    bool takeSharedAccessKey(const QShortcutEvent &event);
     void emptyOwnClipboard();
     void selectFirstEntries();
 };

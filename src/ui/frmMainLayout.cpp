@@ -7,6 +7,7 @@
 #include "ui/frmMain.h"
 
 #include <QComboBox>
+#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,7 +45,18 @@ constexpr ui::Control Controls[] = {
      "The Most Popular Online Mystic Discussion Forum. Click Here To Visit Velmora Now.", LinkFace, Black,
      ui::Centre | ui::Wrap},
 
-    {Kind::Picture, "Picture1", "fraMain", 1622, 2175, 1545, 1575, ""},
+    {Kind::Picture,
+     "Picture1",
+     "fraMain",
+     1622,
+     2175,
+     1545,
+     1575,
+     "",
+     {},
+     ui::Inherit,
+     0,
+     "Sun in the wheel of the planets"},
     {Kind::Group, "Frame1_1", "fraMain", 4607, 2400, 3250, 1600, "Your Partner's Personal Details", Bold, Orange},
     {Kind::Group, "Frame1_0", "fraMain", 4607, 720, 3250, 1600, "Your Personal Details", Bold, Orange},
     {Kind::Button, "cmdProceed", "fraMain", 4607, 4080, 3250, 550, "&Get Our Starbond Reading", Bold},
@@ -56,14 +68,15 @@ constexpr ui::Control Controls[] = {
     {Kind::Button, "cmdBackToMain", "fraResult", 4005, 4450, 4200, 375, "&Do It Once Again", Bold},
     {Kind::Frame, "fraDisplay_2", "fraResult", 0, 440, 8250, 3900, "", {}, Orange},
     {Kind::Frame, "fraDisplay_1", "fraResult", 0, 440, 8250, 3900, "", {}, Orange},
-    {Kind::RichText, "RTB", "fraDisplay_2", 120, 240, 8025, 3495, "", Regular},
+    {Kind::RichText, "RTB", "fraDisplay_2", 120, 240, 8025, 3495, "", Regular, ui::Inherit, 0, "Compatibility reading"},
     {Kind::TabStrip, "TS", "fraResult", 0, 90, 8250, 750,
      "Your Cosmic Reading\nYour Partner's Cosmic Reading\nStarbond", Bold},
     {Kind::Frame, "fraDisplay_0", "fraResult", 0, 440, 8250, 3900, "", {}, Orange},
 };
 
 // One row of an entry frame: caption label, then its input control, named by
-// the family and the person's index.
+// the family and the person's index. The caption labels the control for
+// assistive technology, which speaks it as whose it is and what it takes.
 struct EntryRow {
     int labelIndex[2]; // user / partner
     const char *caption;
@@ -71,14 +84,16 @@ struct EntryRow {
     Kind kind;
     const char *family;
     int controlTop, controlWidth, controlHeight;
+    const char *spoken; // after "Your " or "Your partner's "
 };
 
 constexpr EntryRow EntryRows[] = {
-    {{3, 4}, "Name", 120, 240, Kind::TextBox, "txtName", 480, 3000, 300},
-    {{0, 5}, "Date", 120, 840, Kind::PickList, "cboDate", 1080, 700, 315},
-    {{1, 6}, "Month", 845, 840, Kind::PickList, "cboMonth", 1080, 1350, 315},
-    {{2, 7}, "Year", 2220, 840, Kind::PickList, "cboYear", 1080, 900, 315},
+    {{3, 4}, "Name", 120, 240, Kind::TextBox, "txtName", 480, 3000, 300, "name"},
+    {{0, 5}, "Date", 120, 840, Kind::PickList, "cboDate", 1080, 700, 315, "date of birth: day"},
+    {{1, 6}, "Month", 845, 840, Kind::PickList, "cboMonth", 1080, 1350, 315, "date of birth: month"},
+    {{2, 7}, "Year", 2220, 840, Kind::PickList, "cboYear", 1080, 900, 315, "date of birth: year"},
 };
+constexpr const char *Whose[2] = {"Your ", "Your partner's "};
 
 // One row of a person card: the silver caption at the left and the value
 // label; the partner's value index is the user's plus 10.
@@ -127,11 +142,13 @@ QString indexed(const char *name, int index)
 
 // Makes one control of a family under its frame.
 QWidget *make(QWidget *frame, Kind kind, const QString &name, int left, int top, int width, int height,
-              const char *text, const ui::Face &face, QRgb colour, unsigned style = 0)
+              const char *text, const ui::Face &face, QRgb colour, unsigned style = 0,
+              const QString &accessibleName = {})
 {
     const QByteArray bytes = name.toLatin1();
-    return ui::buildControl(frame,
-                            {kind, bytes.constData(), nullptr, left, top, width, height, text, face, colour, style});
+    const QByteArray spoken = accessibleName.toUtf8();
+    return ui::buildControl(frame, {kind, bytes.constData(), nullptr, left, top, width, height, text, face, colour,
+                                    style, accessibleName.isEmpty() ? nullptr : spoken.constData()});
 }
 
 // Fills a control array from the controls named family_0, family_1, ...
@@ -145,7 +162,7 @@ template <class W, std::size_t N> void bindFamily(std::array<W *, N> &family, co
 
 void frmMain::buildWindow()
 {
-    client = new QWidget(this);
+    client = new QFrame(this); // a frame, so that a point on the two views finds the one in front
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(ui::twips(8250), ui::twips(6270));
     ui::paintBackground(client, Qt::white);
@@ -155,10 +172,12 @@ void frmMain::buildWindow()
     for (const EntryRow &row : EntryRows) {
         for (int i : {0, 1}) {
             QWidget *frame = ui::control<QWidget>(client, indexed("Frame1", i));
-            make(frame, Kind::Label, indexed("lblLabel", row.labelIndex[i]), row.left, row.top, 0, 0, row.caption,
-                 Regular, ui::Inherit);
-            make(frame, row.kind, indexed(row.family, i), row.left, row.controlTop, row.controlWidth, row.controlHeight,
-                 "", Regular, Black);
+            const QString spoken = QLatin1String(Whose[i]) + QLatin1String(row.spoken);
+            auto *caption =
+                static_cast<QLabel *>(make(frame, Kind::Label, indexed("lblLabel", row.labelIndex[i]), row.left,
+                                           row.top, 0, 0, row.caption, Regular, ui::Inherit, 0, spoken));
+            caption->setBuddy(make(frame, row.kind, indexed(row.family, i), row.left, row.controlTop, row.controlWidth,
+                                   row.controlHeight, "", Regular, Black, 0, spoken));
         }
     }
     for (int person : {0, 1}) {
@@ -235,17 +254,21 @@ void frmMain::wireControls()
     connect(cmdNext2, &QPushButton::clicked, this, &frmMain::cmdNext2_Click);
 }
 
+// The hidden entries stay off the menus, so that nothing, assistive
+// technology included, offers them.
 void frmMain::buildMenus()
 {
     auto action = [this](QWidget *menu, const char *name, const QString &caption, void (frmMain::*handler)()) {
         auto *a = new QAction(caption, this);
         a->setObjectName(QLatin1String(name));
-        menu->addAction(a);
+        if (menu)
+            menu->addAction(a);
         connect(a, &QAction::triggered, this, handler);
         return a;
     };
     auto separator = [this](QMenu *menu, const char *name) {
-        QAction *a = menu->addSeparator();
+        QAction *a = menu ? menu->addSeparator() : new QAction(this);
+        a->setSeparator(true);
         a->setObjectName(QLatin1String(name));
         return a;
     };
@@ -254,9 +277,9 @@ void frmMain::buildMenus()
 
     mnuFile = bar->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuCalculate = action(mnuFile, "mnuCalculate", QStringLiteral("Calculate My 9 Star &Ki Astrology"),
+    mnuCalculate = action(nullptr, "mnuCalculate", QStringLiteral("Calculate My 9 Star &Ki Astrology"),
                           &frmMain::mnuCalculate_Click);
-    mnuSep1 = separator(mnuFile, "mnuSep1");
+    mnuSep1 = separator(nullptr, "mnuSep1");
     mnuExit = action(mnuFile, "mnuExit", QStringLiteral("E&xit"), &frmMain::mnuExit_Click);
     mnuCalculate->setVisible(false);
     mnuSep1->setVisible(false);
@@ -271,8 +294,12 @@ void frmMain::buildMenus()
     mnuAbout = action(mnuHelp, "mnuAbout", QStringLiteral("&About Software"), &frmMain::mnuAbout_Click);
 
     mnuDonate = action(bar, "mnuDonate", QStringLiteral("&Donate"), &frmMain::mnuDonate_Click);
-    mnuMakeMoney = action(bar, "mnuMakeMoney", QStringLiteral("Make Money &Online"), &frmMain::mnuMakeMoney_Click);
+    mnuMakeMoney = action(nullptr, "mnuMakeMoney", QStringLiteral("Make Money &Online"), &frmMain::mnuMakeMoney_Click);
     mnuMakeMoney->setVisible(false);
+
+    // Alt+D belongs to "&Donate" and to "&Do It Once Again" (eventFilter).
+    bar->installEventFilter(this);
+    cmdBackToMain->installEventFilter(this);
 }
 
 // The same keyboard order whichever view is in front; the chain is circular,

@@ -1,8 +1,11 @@
 // The real program as a process on the X server in DISPLAY, as a user meets
 // it: one instance per logon, the reminder before the main window, a damaged
-// store, a crashed instance, and the two ways out through the exit screen.
+// store, a crashed instance, the two ways out through the exit screen, and
+// the whole way from start to exit with the keyboard alone.
 
+#include "Hosts.h"
 #include "app/Settings.h"
+#include "outreach/Links.h"
 #include "platform/UserStore_posix.h"
 #include "support/XDesktop.h"
 
@@ -115,7 +118,19 @@ struct Logon {
         QFile file(storeFile());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
+
+    QStringList openedUrls() const
+    {
+        QFile file(opened());
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts)
+                                              : QStringList();
+    }
 };
+
+std::vector<std::string> keys(const std::string &key, int times)
+{
+    return std::vector<std::string>(static_cast<std::size_t>(times), key);
+}
 
 void endProcess(QProcess &p)
 {
@@ -268,6 +283,101 @@ class TestProgram : public QObject
         QCOMPARE(program->exitStatus(), QProcess::NormalExit);
         QCOMPARE(program->exitCode(), 0);
         QVERIFY(m_desktop->windowsOf(pid).empty());
+    }
+
+    // A user who never touches the mouse, in the designed keyboard order.
+    void keyboardOnlyFromStartToExit()
+    {
+        Logon logon;
+        auto program = logon.start();
+        const qint64 pid = program->processId();
+        QTRY_COMPARE_WITH_TIMEOUT(count(*program, MainTitle), 1u, 15000);
+        const auto main = window(*program, MainTitle);
+        // The left half of the views: the star picture, or the card or text
+        // of the page in front.
+        const auto views = [&] { return m_desktop->picture(main, 0, 60, 290, 300); };
+        QTRY_VERIFY_WITH_TIMEOUT(views() != 0, 5000);
+        const auto input = views();
+
+        // Ann, 10 August 1901, and Bob, 15 May 1902; then the reading button.
+        QVERIFY(m_desktop->typeText(main, "Ann"));
+        for (const auto &person : {std::vector<int>{9, 7, 1}, std::vector<int>{14, 4, 2}}) {
+            for (int downs : person) {
+                QVERIFY(m_desktop->type(main, {"Tab"}));
+                QVERIFY(m_desktop->type(main, keys("Down", downs)));
+            }
+            QVERIFY(m_desktop->type(main, {"Tab"}));
+            if (person[0] == 9)
+                QVERIFY(m_desktop->typeText(main, "Bob"));
+        }
+        QVERIFY(m_desktop->type(main, {"space"}));
+        QTRY_VERIFY_WITH_TIMEOUT(views() != input, 5000);
+        QCOMPARE(count(*program, BoxTitle), 0u);
+
+        // Tab reaches the tab strip past "Do It Once Again"; the arrow keys
+        // turn the pages, and Tab goes on into the compatibility text.
+        std::vector<std::uint64_t> pages{views()};
+        QVERIFY(m_desktop->type(main, {"Tab", "Tab"}));
+        for (int page : {1, 2}) {
+            QVERIFY(m_desktop->type(main, {"Right"}));
+            QTRY_VERIFY_WITH_TIMEOUT(views() != pages.back(), 5000);
+            pages.push_back(views());
+            QVERIFY(page != 2 || pages[2] != pages[0]);
+        }
+        QVERIFY(m_desktop->type(main, {"Tab", "Tab", "Down", "Down"}));
+
+        // Alt+D, the access key of "&Do It Once Again" in front, goes back.
+        QVERIFY(m_desktop->type(main, {"alt+d"}, 100));
+        QTRY_COMPARE_WITH_TIMEOUT(views(), input, 5000);
+        QVERIFY(logon.openedUrls().isEmpty());
+
+        // Every menu entry; Alt+D is "&Donate" now that the button lies covered.
+        const std::pair<std::vector<std::string>, std::string> entries[] = {
+            {{"alt+h", "o"}, modHelp::SiteUrl(hosts::Product, "/qz-free-starbond-help.html")},
+            {{"alt+h", "v"}, modHelp::HomePageUrl()},
+            {{"alt+h", "u"}, modHelp::SiteUrl(hosts::Product, "/download-qz-free-starbond.html")},
+            {{"alt+d"}, modHelp::SiteUrl(hosts::Help, "/donate.html")},
+        };
+        QStringList expected;
+        for (const auto &[typed, url] : entries) {
+            QVERIFY(m_desktop->type(main, typed, 100));
+            expected << QString::fromStdString(url);
+            QTRY_COMPARE_WITH_TIMEOUT(logon.openedUrls(), expected, 5000);
+        }
+        for (const char *closer : {"Return", "Escape"}) {
+            QVERIFY(m_desktop->type(main, {"alt+h", "a"}, 100));
+            QTRY_COMPARE_WITH_TIMEOUT(count(*program, MainTitle), 2u, 5000);
+            const auto about = m_desktop->windowsOf(pid, MainTitle);
+            const auto aboutWindow = about[0].id == main ? about[1].id : about[0].id;
+            QVERIFY(m_desktop->type(aboutWindow, {closer}));
+            QTRY_COMPARE_WITH_TIMEOUT(count(*program, MainTitle), 1u, 5000);
+        }
+        QCOMPARE(views(), input);
+
+        // Out through the exit screen, sending a referral on the way.
+        QVERIFY(m_desktop->type(main, {"alt+f", "x"}, 100));
+        QTRY_VERIFY_WITH_TIMEOUT(m_desktop->windowsOf(pid).size() == 1 && window(*program, MainTitle) != main, 15000);
+        const auto exitScreen = window(*program, MainTitle);
+        QVERIFY(m_desktop->type(exitScreen, {"Tab", "Tab"}));
+        QVERIFY(m_desktop->typeText(exitScreen, "Ann"));
+        QVERIFY(m_desktop->type(exitScreen, {"Tab", "Tab"}));
+        QVERIFY(m_desktop->typeText(exitScreen, "ann@mail.example"));
+        QVERIFY(m_desktop->type(exitScreen, {"Tab"}));
+        QVERIFY(m_desktop->typeText(exitScreen, "bob@mail.example"));
+        QVERIFY(m_desktop->type(exitScreen, {"Tab"}));
+        QVERIFY(m_desktop->typeText(exitScreen, "Bob"));
+        QVERIFY(m_desktop->type(exitScreen, {"alt+n"}, 100));
+        QTRY_COMPARE_WITH_TIMEOUT(logon.openedUrls().size(), expected.size() + 1, 5000);
+        const QString referral = logon.openedUrls().last();
+        QVERIFY2(
+            referral.contains(QStringLiteral("?taf1=Ann&taf2=ann%40mail.example&taf3=Your%20Message%0D%0A&taf4=Bob&"
+                                             "taf5=bob%40mail.example&")),
+            qPrintable(referral));
+        QCOMPARE(count(*program, BoxTitle), 0u);
+
+        QVERIFY(m_desktop->type(exitScreen, {"alt+x"}, 100));
+        QVERIFY2(program->waitForFinished(15000), "the program did not end");
+        QCOMPARE(program->exitCode(), 0);
     }
 };
 

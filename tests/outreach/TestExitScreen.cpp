@@ -1,6 +1,7 @@
 #include "Hosts.h"
 #include "outreach/frmNagScreen2.h"
 #include "support/FakeQtServices.h"
+#include "support/ScreenReader.h"
 #include "ui/Images.h"
 #include "ui/Layout.h"
 #include "ui/LinkLabel.h"
@@ -270,6 +271,22 @@ class TestExitScreen : public QObject
     {
         open();
         QTest::mouseClick(child<ui::LinkLabel>("lblGoToHome"), Qt::LeftButton);
+        QCOMPARE(m_fakes->shell.opened,
+                 std::vector<std::string>{std::string("http://") + hosts::Board + "/velmorasoftwares"});
+    }
+
+    void screenReaderHearsCaptionsAndWhatBoxesAsk()
+    {
+        open();
+        const QStringList heard = screenreader::heard(m_screen.get());
+        QCOMPARE(heard.filter(QStringLiteral("\"Starbond icon\"")).size(), 1); // no icon in a test: no picture
+        for (const char *line :
+             {"Window \"Starbond v1.0\"", "Grouping \"Refer A Friend\"", "EditableText \"Your name\"",
+              "EditableText \"Your email address\"", "EditableText \"Your friend's name\"",
+              "EditableText \"Your friend's email address\"", "EditableText \"Your message\"",
+              "Grouping \"Download Velmora Softwares\"", "Link \"Click Here To Visit Velmora Softwares\""})
+            QVERIFY2(heard.contains(QLatin1String(line)), line);
+        screenreader::press(child<ui::LinkLabel>("lblGoToHome"));
         QCOMPARE(m_fakes->shell.opened,
                  std::vector<std::string>{std::string("http://") + hosts::Board + "/velmorasoftwares"});
     }

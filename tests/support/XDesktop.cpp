@@ -201,6 +201,21 @@ bool Desktop::typeText(WindowId window, const std::string &text, int delayMs)
     return type(window, keys, delayMs);
 }
 
+std::uint64_t Desktop::picture(WindowId window, int x, int y, int width, int height) const
+{
+    XImage *image = m_display ? XGetImage(m_display, window, x, y, static_cast<unsigned>(width),
+                                          static_cast<unsigned>(height), AllPlanes, ZPixmap)
+                              : nullptr;
+    if (!image)
+        return 0;
+    std::uint64_t digest = 14695981039346656037u; // FNV-1a over the pixels, row by row
+    for (int row = 0; row < height; ++row)
+        for (int column = 0; column < width; ++column)
+            digest = (digest ^ XGetPixel(image, column, row)) * 1099511628211u;
+    XDestroyImage(image);
+    return digest;
+}
+
 void Desktop::close(WindowId window)
 {
     if (!m_display)

@@ -5,6 +5,7 @@
 // box as the window manager's message, and the first drawing into a window.
 // Free of Qt, so that the start-up benchmark uses it as well.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,6 +45,10 @@ class Desktop
     bool type(WindowId window, const std::vector<std::string> &keys, int delayMs = 30);
     // Types the characters of an ASCII text, one key each.
     bool typeText(WindowId window, const std::string &text, int delayMs = 30);
+
+    // A digest of what a rectangle of the window shows (0 where it cannot
+    // be read): equal digests, equal pictures.
+    std::uint64_t picture(WindowId window, int x, int y, int width, int height) const;
 
     // What a window manager sends when the user clicks the close box.
     void close(WindowId window);

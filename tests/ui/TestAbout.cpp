@@ -1,7 +1,9 @@
-// The About window: opened modal, closed by Enter, Esc or OK, its two links.
+// The About window: opened modal, closed by Enter, Esc or OK, its two links,
+// and what a screen reader hears of it.
 
 #include "outreach/Links.h"
 #include "support/FakeServices.h"
+#include "support/ScreenReader.h"
 #include "ui/Layout.h"
 #include "ui/frmAbout.h"
 
@@ -58,6 +60,7 @@ void TestAbout::linksOpenPagesAndStayOpen()
     QWidget owner;
     owner.show();
     bool openAfterClicks = false;
+    QStringList heard;
     QTimer::singleShot(0, [&] {
         QWidget *about = QApplication::activeModalWidget();
         QVERIFY(about);
@@ -68,15 +71,25 @@ void TestAbout::linksOpenPagesAndStayOpen()
         QCOMPARE(home->text(), QStringLiteral("Click here to visit ") + QString::fromStdString(modHelp::HomePageUrl()));
         QTest::mouseClick(home, Qt::LeftButton, {}, QPoint(3, 3));
         QTest::mouseClick(brand, Qt::LeftButton, {}, QPoint(3, 3));
+        screenreader::press(home);
+        screenreader::press(brand);
         openAfterClicks = about->isVisible() && QApplication::activeModalWidget() == about;
+        heard = screenreader::heard(about);
         about->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
     });
     ShowAboutWindow(&owner);
     QVERIFY(openAfterClicks);
+    for (const char *line :
+         {"Dialog \"Starbond v1.0\"", "Link \"Click here for more details on full branding\"", "Button \"OK\""})
+        QVERIFY2(heard.contains(QLatin1String(line)), line);
+    QCOMPARE(heard.filter(QStringLiteral("\"Starbond icon\"")).size(), 1); // no icon in a test: no picture
     fakes::Shell expected;
     platform::services().shell = &expected;
-    modHelp::OpenHomePage();
-    modHelp::OpenFullBrandPage();
+    for (int byScreenReader : {0, 1}) {
+        Q_UNUSED(byScreenReader);
+        modHelp::OpenHomePage();
+        modHelp::OpenFullBrandPage();
+    }
     platform::services().shell = &fakes.shell;
     QCOMPARE(fakes.shell.opened, expected.opened);
 }

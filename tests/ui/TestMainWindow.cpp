@@ -6,6 +6,7 @@
 #include "outreach/frmNagScreen2.h"
 #include "platform/qt/QtServices.h"
 #include "reading/Archetypes.h"
+#include "support/ScreenReader.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -69,6 +70,9 @@ class TestMainWindow : public QObject
     void about_isModalAndFreshEachTime();
     void exit_closesWindowLikeCloseBox_data();
     void exit_closesWindowLikeCloseBox();
+    void screenReader_hearsOnlyTheViewInFront_data();
+    void screenReader_hearsOnlyTheViewInFront();
+    void screenReader_followsLinks();
 };
 
 void TestMainWindow::formLoad_fillsListsAndFocusesUsersName()
@@ -631,6 +635,55 @@ void TestMainWindow::exit_closesWindowLikeCloseBox()
     QCOMPARE(screens.size(), 1);
     QVERIFY(screens[0]->isVisible());
     delete screens[0];
+}
+
+void TestMainWindow::screenReader_hearsOnlyTheViewInFront_data()
+{
+    QTest::addColumn<int>("tab"); // -1: the input view, before a reading
+    QTest::addColumn<QStringList>("heard");
+    QTest::addColumn<QStringList>("unheard");
+    const QString back = QStringLiteral("Button \"Do It Once Again\""),
+                  rtb = QStringLiteral("EditableText \"Compatibility reading\""),
+                  leo = QStringLiteral("StaticText \"Leo\""), taurus = QStringLiteral("StaticText \"Taurus\"");
+    const QStringList input = {QStringLiteral("Graphic \"Sun in the wheel of the planets\""),
+                               QStringLiteral("EditableText \"Your name\""),
+                               QStringLiteral("EditableText \"Your partner's name\""),
+                               QStringLiteral("ComboBox \"Your date of birth: day\""),
+                               QStringLiteral("ComboBox \"Your date of birth: month\""),
+                               QStringLiteral("ComboBox \"Your partner's date of birth: year\""),
+                               QStringLiteral("Link \"The Most Popular Online Mystic Discussion Forum. Click Here To "
+                                              "Visit Velmora Now.\"")};
+    QTest::newRow("input view") << -1 << input << QStringList{back, rtb, leo, QStringLiteral("Button \"Back\"")};
+    QTest::newRow("user's card") << 0 << QStringList{back, leo} << input.mid(0, 4) + QStringList{taurus, rtb};
+    QTest::newRow("partner's card") << 1 << QStringList{back, taurus} << QStringList{leo, rtb, input[1]};
+    QTest::newRow("compatibility") << 2 << QStringList{back, rtb} << QStringList{leo, taurus, input[0]};
+}
+
+void TestMainWindow::screenReader_hearsOnlyTheViewInFront()
+{
+    QFETCH(int, tab);
+    QFETCH(QStringList, heard);
+    QFETCH(QStringList, unheard);
+    uitest::MainWindow m;
+    if (tab >= 0) {
+        m.readAnnAndBob();
+        auto *tabs = m.get<QTabBar>(QStringLiteral("TS"));
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
+    }
+    const QStringList lines = screenreader::heard(m.window.data());
+    for (const QString &line : heard)
+        QVERIFY2(lines.contains(line), qPrintable(line));
+    for (const QString &line : unheard)
+        QVERIFY2(!lines.contains(line), qPrintable(line));
+    QCOMPARE(lines.count(QStringLiteral("StaticText \"You are a \"")), tab == 0 || tab == 1 ? 1 : 0);
+    QCOMPARE(lines.filter(QStringLiteral("Link \"")).size(), 2); // the forum and the promotion on top
+}
+
+void TestMainWindow::screenReader_followsLinks()
+{
+    uitest::MainWindow m;
+    screenreader::press(m.get<QWidget>(QStringLiteral("Label14")));
+    QCOMPARE(m.fakes.shell.opened, std::vector<std::string>{urlOf(modHelp::OpenHomePage)});
 }
 
 QTEST_MAIN(TestMainWindow)
