@@ -124,7 +124,7 @@ class frmMain : public QMainWindow
 
     void cmdBack_Click(int person);
     void cmdNext_Click(int person);
-    bool refuseTypedText(int index, const QString &text);
+    QString acceptTypedText(int index, const QString &text);
     void emptyOwnClipboard();
     void selectFirstEntries();
 };

@@ -216,6 +216,41 @@ void Desktop::close(WindowId window)
     XFlush(m_display);
 }
 
+std::optional<std::string> Desktop::selectionText(const std::string &selection, int timeoutMs)
+{
+    if (!m_display)
+        return std::nullopt;
+    const Window requestor = XCreateSimpleWindow(m_display, DefaultRootWindow(m_display), 0, 0, 1, 1, 0, 0, 0);
+    const Atom property = atom(m_display, "XDESKTOP_SELECTION");
+    XConvertSelection(m_display, atom(m_display, selection.c_str()), atom(m_display, "UTF8_STRING"), property,
+                      requestor, CurrentTime);
+    XFlush(m_display);
+    std::optional<std::string> text;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    XEvent event;
+    while (!XCheckTypedWindowEvent(m_display, requestor, SelectionNotify, &event)) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            XDestroyWindow(m_display, requestor);
+            return std::nullopt;
+        }
+        pause(10);
+    }
+    if (event.xselection.property != None) {
+        Atom type = None;
+        int format = 0;
+        unsigned long items = 0, after = 0;
+        unsigned char *data = nullptr;
+        if (XGetWindowProperty(m_display, requestor, property, 0, 65536, True, AnyPropertyType, &type, &format, &items,
+                               &after, &data) == Success &&
+            data && format == 8)
+            text.emplace(reinterpret_cast<const char *>(data), items);
+        if (data)
+            XFree(data);
+    }
+    XDestroyWindow(m_display, requestor);
+    return text;
+}
+
 void Desktop::watchPaints()
 {
     if (!m_display)

@@ -48,6 +48,11 @@ class Desktop
     // What a window manager sends when the user clicks the close box.
     void close(WindowId window);
 
+    // The text of a selection ("PRIMARY", "CLIPBOARD") as a program that
+    // pastes it gets it; nullopt when no one owns it or its owner will not
+    // give it as text.
+    std::optional<std::string> selectionText(const std::string &selection, int timeoutMs = 3000);
+
     // Starts watching every new top-level window for drawing; then
     // waitForFirstPaint() returns once a window of the process is drawn into.
     void watchPaints();

@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -52,6 +53,8 @@ class TestMainWindow : public QObject
     void window_isLaidOutAsDesigned();
     void nameFilter_data();
     void nameFilter();
+    void nameFilter_inputMethodCommit_data();
+    void nameFilter_inputMethodCommit();
     void validation_showsFirstFaultAndMovesFocus_data();
     void validation_showsFirstFaultAndMovesFocus();
     void validation_throughRealMessageBox();
@@ -181,6 +184,14 @@ void TestMainWindow::nameFilter_data()
     QTest::newRow("ctrl+x") << 1 << "Ab" << int(Qt::Key_X) << int(Qt::ControlModifier) << "Ab" << 1;
     QTest::newRow("cursor key delivers no character") << 0 << "Ab" << int(Qt::Key_Left) << 0 << "Ab" << 0;
     QTest::newRow("home") << 0 << "Ab" << int(Qt::Key_Home) << 0 << "Ab" << 0;
+    QTest::newRow("ctrl+backspace types 127")
+        << 0 << "Abc" << int(Qt::Key_Backspace) << int(Qt::ControlModifier) << "Abc" << 1;
+    QTest::newRow("alt+digit types nothing") << 0 << "Ab" << int(Qt::Key_1) << int(Qt::AltModifier) << "Ab" << 0;
+    QTest::newRow("alt+letter types nothing") << 1 << "Ab" << int(Qt::Key_E) << int(Qt::AltModifier) << "Ab" << 0;
+    QTest::newRow("super+digit types nothing") << 0 << "Ab" << int(Qt::Key_3) << int(Qt::MetaModifier) << "Ab" << 0;
+    QTest::newRow("ctrl+alt is AltGr, filtered")
+        << 0 << "Ab" << int(Qt::Key_At) << int(Qt::ControlModifier | Qt::AltModifier) << "Ab" << 1;
+    QTest::newRow("ctrl with a bidi override") << 1 << "Ab" << 0x202e << int(Qt::ControlModifier) << "Ab" << 1;
 }
 
 void TestMainWindow::nameFilter()
@@ -200,7 +211,9 @@ void TestMainWindow::nameFilter()
         else // a letter from a national keyboard layout
             QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
-    if (key)
+    if (key > 0x7f && key < Qt::Key_Escape) // a key of a special layout, typing that character
+        QTest::sendKeyEvent(QTest::Click, name, Qt::Key(key), QString(QChar(key)), Qt::KeyboardModifiers(modifiers));
+    else if (key)
         QTest::keyClick(name, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
 
     QCOMPARE(name->text(), expected);
@@ -211,6 +224,34 @@ void TestMainWindow::nameFilter()
         QCOMPARE(shown.buttons, platform::MsgButtons::Ok);
     }
     QCOMPARE(QApplication::focusWidget(), name);
+}
+
+// An input method's commit goes through the filter character by character.
+void TestMainWindow::nameFilter_inputMethodCommit_data()
+{
+    QTest::addColumn<QString>("commit");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("messages");
+    QTest::newRow("letters") << "Anne"
+                             << "Anne" << 0;
+    QTest::newRow("letters before a refused one stay") << "Ab1cd"
+                                                       << "Ab" << 1;
+    QTest::newRow("backspace is no character") << "A\bB"
+                                               << "AB" << 0;
+}
+
+void TestMainWindow::nameFilter_inputMethodCommit()
+{
+    QFETCH(QString, commit);
+    QFETCH(QString, expected);
+    QFETCH(int, messages);
+    uitest::MainWindow m;
+    auto *name = m.get<QLineEdit>(QStringLiteral("txtName_0"));
+    QInputMethodEvent event;
+    event.setCommitString(commit);
+    QApplication::sendEvent(name, &event);
+    QCOMPARE(name->text(), expected);
+    QCOMPARE(int(m.fakes.messageBoxes.shown.size()), messages);
 }
 
 void TestMainWindow::validation_showsFirstFaultAndMovesFocus_data()
