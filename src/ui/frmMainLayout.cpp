@@ -271,6 +271,10 @@ void frmMain::buildMenus()
     mnuAbout = action(mnuHelp, "mnuAbout", QStringLiteral("&About Software"), &frmMain::mnuAbout_Click);
 
     mnuDonate = action(bar, "mnuDonate", QStringLiteral("&Donate"), &frmMain::mnuDonate_Click);
+    // "&Do It Once Again" has the same access key, and Qt hands a key with two
+    // owners to each in turn (the button only taking the focus): Alt+D stays
+    // the menu bar's alone, so that every press opens the page.
+    cmdBackToMain->setShortcut(QKeySequence());
     mnuMakeMoney = action(bar, "mnuMakeMoney", QStringLiteral("Make Money &Online"), &frmMain::mnuMakeMoney_Click);
     mnuMakeMoney->setVisible(false);
 }

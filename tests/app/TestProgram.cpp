@@ -205,6 +205,23 @@ class TestProgram : public QObject
         endProcess(*program);
     }
 
+    // "&Donate" sits on the menu bar without a menu: every Alt+D opens the
+    // page once.
+    void everyAltDOpensTheDonationPage()
+    {
+        Logon logon;
+        auto program = logon.start();
+        QTRY_COMPARE_WITH_TIMEOUT(count(*program, MainTitle), 1u, 15000);
+        std::vector<std::string> keys(10, "alt+d");
+        keys.push_back("alt+o"); // the hidden "Make Money &Online"
+        QVERIFY(m_desktop->type(window(*program, MainTitle), keys, 200));
+        QTRY_COMPARE_WITH_TIMEOUT(logon.openedUrls().size(), 10, 10000);
+        QTest::qWait(500); // and no more
+        for (const QByteArray &url : logon.openedUrls())
+            QVERIFY2(url.endsWith("/donate.html"), url.constData());
+        endProcess(*program);
+    }
+
     void leaving_data()
     {
         QTest::addColumn<bool>("mainByMenu");
