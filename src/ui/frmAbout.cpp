@@ -74,6 +74,8 @@ class frmAbout final : public QDialog
                        Qt::WindowCloseButtonHint);
         setAttribute(Qt::WA_DeleteOnClose);
         setFixedSize(ui::twips(5985), ui::twips(3390));
+        // A placed dialog stays where it is put; else Qt centres it on its owner.
+        ui::centreOnScreen(this);
         ui::paintBackground(this, ui::colours::Orange);
 
         ui::buildControls(this, Controls);
