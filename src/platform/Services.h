@@ -89,7 +89,7 @@ class Clipboard
   public:
     virtual ~Clipboard() = default;
     virtual bool ownsContent() = 0; // true when this process put the data there
-    virtual void clear() = 0;
+    virtual void clear() = 0;       // empties what this process put there
 };
 
 // A message box with an OK button alone, through the service in force.
