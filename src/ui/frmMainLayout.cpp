@@ -214,7 +214,7 @@ void frmMain::wireControls()
     connect(lblCobrand, &ui::LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
     connect(lblFullBrand, &ui::LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
 
-    Picture1->setPixmap(ui::StarPicture());
+    ui::showPicture(Picture1, ui::StarPicture);
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setFocusPolicy(Qt::TabFocus);
     for (QLineEdit *box : txtName)

@@ -6,6 +6,8 @@
 #include "outreach/frmNagScreen2.h"
 #include "platform/qt/QtServices.h"
 #include "reading/Archetypes.h"
+#include "ui/Images.h"
+#include "ui/frmAbout.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -14,10 +16,12 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTimer>
+#include <QWindow>
 
 using platform::MsgIcon;
 using uitest::inFront;
@@ -51,6 +55,8 @@ class TestMainWindow : public QObject
     void formLoad_fillsListsAndFocusesUsersName();
     void window_isLaidOutAsDesigned_data();
     void window_isLaidOutAsDesigned();
+    void pictures_drawnForTheScreensDensity();
+    void pictures_followTheWindowToAnotherScreen();
     void nameFilter_data();
     void nameFilter();
     void nameFilter_inputMethodCommit_data();
@@ -160,6 +166,45 @@ void TestMainWindow::window_isLaidOutAsDesigned()
     QVERIFY(!(m.window->windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(m.window->font().family(), QStringLiteral("Verdana"));
     QCOMPARE(m.window->font().pointSizeF(), 8.25);
+}
+
+// Run at scales 1, 1.5 and 2, and on an X screen of 192 dots per inch.
+void TestMainWindow::pictures_drawnForTheScreensDensity()
+{
+    uitest::MainWindow m;
+    const qreal ratio = m.window->devicePixelRatioF();
+    if (const QByteArray expected = qgetenv("EXPECTED_DEVICE_PIXEL_RATIO"); !expected.isEmpty())
+        QCOMPARE(ratio, expected.toDouble());
+    std::unique_ptr<QWidget> about(CreateAboutWindow(nullptr));
+    frmNagScreen2 exitScreen;
+    const std::pair<QLabel *, QSize> pictures[] = {
+        {m.get<QLabel>(QStringLiteral("Picture1")), {103, 105}},
+        {about->findChild<QLabel *>(QStringLiteral("picIcon")), {32, 32}},
+        {exitScreen.Picture1, {32, 32}},
+    };
+    for (const auto &[label, size] : pictures) {
+        QCOMPARE(label->pixmap().devicePixelRatio(), ratio);
+        QCOMPARE(label->pixmap().size(), (QSizeF(size) * ratio).toSize());
+    }
+    // No size of the window icon is drawn from a smaller image.
+    const QList<QSize> drawn = ui::StarbondIcon().availableSizes();
+    for (int size : {16, 32, 48})
+        QVERIFY(std::any_of(drawn.begin(), drawn.end(), [&](QSize s) { return s.width() >= size * ratio; }));
+}
+
+// Run on a desktop of two screens, of 1x and 2x.
+void TestMainWindow::pictures_followTheWindowToAnotherScreen()
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    if (screens.size() < 2)
+        QSKIP("needs a second screen");
+    uitest::MainWindow m;
+    const QLabel *picture = m.get<QLabel>(QStringLiteral("Picture1"));
+    for (QScreen *screen : {screens[1], screens[0]}) {
+        m.window->windowHandle()->setScreen(screen);
+        m.window->move(screen->geometry().topLeft() + QPoint(50, 50));
+        QTRY_COMPARE(picture->pixmap().devicePixelRatio(), screen->devicePixelRatio());
+    }
 }
 
 void TestMainWindow::nameFilter_data()
