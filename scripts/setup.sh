@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-dejavu-core fonts-liberation
-    libx11-dev libxdamage-dev libxtst-dev xvfb xauth x11-utils
+    libx11-dev libxdamage-dev libxtst-dev xvfb xauth x11-utils x11-xserver-utils
     mingw-w64 g++-mingw-w64-x86-64 wine wine64
     dpkg-dev file locales python3
     dbus at-spi2-core python3-gi gir1.2-atspi-2.0

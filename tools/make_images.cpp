@@ -1,5 +1,6 @@
 // Draws the program's images: the main window's picture (an eight-pointed
-// star ringed by the planets' symbols) and the icon in the hicolor sizes.
+// star ringed by the planets' symbols) and the icon in the hicolor sizes,
+// with copies at twice the size for screens of twice the density.
 // The output is committed under resources/; run again only to change them.
 // starbond.ico carries the icon into the Windows program's resources.
 // The program itself reads raw RGBA copies (resources/raw/), which need no
@@ -51,13 +52,16 @@ void drawStar(QPainter &p, QPointF c, double outer, double outline)
     p.drawPath(star(c, outer, outer * 0.45));
 }
 
-QImage picture()
+// At scale 1 the picture is 103 x 105 pixels; at 2 the same drawing with
+// twice the pixels each way, for screens of twice the density.
+QImage picture(int scale)
 {
-    QImage image(103, 105, QImage::Format_ARGB32);
+    QImage image(103 * scale, 105 * scale, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
+    p.scale(scale, scale);
     const QPointF c(51.5, 52.5);
 
     QRadialGradient sky(c, 51);
@@ -169,9 +173,10 @@ int main(int argc, char *argv[])
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     bool ok = out.mkpath(QStringLiteral("raw"));
-    const QImage star = picture();
+    const QImage star = picture(1);
     ok = star.save(out.filePath(QStringLiteral("picture1.png"))) && ok;
     ok = saveRaw(star, out.filePath(QStringLiteral("raw/picture1.rgba"))) && ok;
+    ok = saveRaw(picture(2), out.filePath(QStringLiteral("raw/picture1@2x.rgba"))) && ok;
     QList<QImage> windowsIcon;
     for (int size : {16, 32, 48, 64, 128, 256}) {
         const QString dir = QStringLiteral("icons/hicolor/%1x%1/apps").arg(size);
@@ -179,9 +184,10 @@ int main(int argc, char *argv[])
         if (size != 64 && size != 128)
             windowsIcon << image;
         ok = out.mkpath(dir) && image.save(out.filePath(dir + QStringLiteral("/starbond.png"))) && ok;
-        if (size <= 48)
-            ok = saveRaw(image, out.filePath(QStringLiteral("raw/icon%1.rgba").arg(size))) && ok;
     }
+    // The window's icon sizes (16, 32, 48) and their doubles.
+    for (int size : {16, 32, 48, 64, 96})
+        ok = saveRaw(icon(size), out.filePath(QStringLiteral("raw/icon%1.rgba").arg(size))) && ok;
     ok = saveIco(windowsIcon, out.filePath(QStringLiteral("starbond.ico"))) && ok;
     return ok ? 0 : 1;
 }

@@ -1,6 +1,9 @@
 // Renders the windows, off screen, to PNG files for the documentation: the
 // main window's input view with each promotional label on top, the three
-// result pages of a sample reading, the About window and the exit screen.
+// result pages of a sample reading, the About window and the exit screen;
+// then, on a screen of twice the density, the input view and the exit screen
+// again (the tool runs itself for those, with the scale given after the
+// folder).
 //
 //   starbond-snapshots <output dir>
 
@@ -18,8 +21,10 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QTabBar>
 #include <cstdio>
+#include <cstring>
 
 namespace
 {
@@ -33,9 +38,12 @@ class FixedDraw final : public platform::Random
 
 int main(int argc, char *argv[])
 {
+    const bool doubled = argc == 3 && std::strcmp(argv[2], "2") == 0;
+    if (doubled)
+        qputenv("QT_SCALE_FACTOR", "2");
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (argc != 2) {
+    if (argc != 2 && !doubled) {
         std::fprintf(stderr, "usage: starbond-snapshots <output dir>\n");
         return 2;
     }
@@ -45,19 +53,32 @@ int main(int argc, char *argv[])
     ui::initAppearance();
     platform::installQtServices();
     QApplication::setWindowIcon(ui::StarbondIcon());
+    const QString suffix = doubled ? QStringLiteral("@2x.png") : QStringLiteral(".png");
 
     auto *window = new frmMain;
     window->show();
     bool ok = true;
     auto save = [&](const char *name) {
         QApplication::processEvents();
-        ok = window->grab().save(out.filePath(QString::fromLatin1(name))) && ok;
+        ok = window->grab().save(out.filePath(QLatin1String(name) + suffix)) && ok;
     };
-    save("main-input.png");
+    save("main-input");
+
+    // The exit screen draws its support text at random; the picture shows the
+    // last of the four.
+    FixedDraw draw;
+    platform::services().random = &draw;
+    {
+        frmNagScreen2 exitScreen;
+        ok = exitScreen.grab().save(out.filePath(QStringLiteral("exit-screen") + suffix)) && ok;
+    }
+    if (doubled)
+        return ok ? 0 : 1;
+
     window->lblFullBrand->raise();
-    save("main-promo-fullbrand.png");
+    save("main-promo-fullbrand");
     window->lblCobrand->raise();
-    save("main-promo-cobrand.png");
+    save("main-promo-cobrand");
 
     // Ann, born 10 August; Bob, born 15 May.
     window->txtName[0]->setText(QStringLiteral("Ann"));
@@ -68,14 +89,14 @@ int main(int argc, char *argv[])
     window->cboDate[1]->setCurrentIndex(14);
     window->cboMonth[1]->setCurrentIndex(4);
     window->cboYear[1]->setCurrentIndex(88);
-    save("main-input-filled.png");
+    save("main-input-filled");
 
     window->cmdProceed_Click();
-    save("main-reading-user.png");
+    save("main-reading-user");
     window->TS->setCurrentIndex(1);
-    save("main-reading-partner.png");
+    save("main-reading-partner");
     window->TS->setCurrentIndex(2);
-    save("main-reading-compatibility.png");
+    save("main-reading-compatibility");
 
     QDialog *about = CreateAboutWindow(window);
     about->show();
@@ -83,18 +104,13 @@ int main(int argc, char *argv[])
     ok = about->grab().save(out.filePath(QStringLiteral("about.png"))) && ok;
     about->close();
 
-    // The exit screen draws its support text at random; the picture shows the
-    // last of the four.
-    FixedDraw draw;
-    platform::services().random = &draw;
-    frmNagScreen2 exitScreen;
-    ok = exitScreen.grab().save(out.filePath(QStringLiteral("exit-screen.png"))) && ok;
-
     QMessageBox *question = platform::createMessageBox(modHelp::UpdateQuestion, platform::MsgIcon::Information,
                                                        platform::MsgButtons::YesNo, nullptr);
     question->show();
     QApplication::processEvents();
     ok = question->grab().save(out.filePath(QStringLiteral("update-question.png"))) && ok;
     delete question;
-    return ok ? 0 : 1;
+
+    const int twice = QProcess::execute(QCoreApplication::applicationFilePath(), {out.path(), QStringLiteral("2")});
+    return ok && twice == 0 ? 0 : 1;
 }

@@ -56,6 +56,16 @@ ReminderStep NextReminderStep(const std::optional<platform::CivilDate> &stored, 
     return days >= -14 && days <= 14 ? ReminderStep::Quiet : ReminderStep::Ask;
 }
 
+// A short date can hold characters that the encoding drops (Japanese,
+// Chinese, Korean, Arabic ones) or a year that reads back in another century.
+std::string DurationText(platform::Calendar &calendar, const platform::CivilDate &day)
+{
+    const std::string text = calendar.formatDate(day);
+    if (calendar.parseDate(DecodeText(EncodeText(text))) == day)
+        return text;
+    return platform::isoDate(day);
+}
+
 std::string InstallCountAfterAsking(const std::string &stored)
 {
     const auto count = parseInt32(stored);
@@ -70,14 +80,14 @@ void CheckUpdateReminder()
     auto &s = platform::services();
     const platform::CivilDate today = s.calendar->today();
     const std::string duration = ReadSetting("Duration");
-    const auto stored = duration.empty() ? std::nullopt : s.calendar->parseShortDate(duration);
+    const auto stored = duration.empty() ? std::nullopt : s.calendar->parseDate(duration);
 
     switch (NextReminderStep(stored, today)) {
     case ReminderStep::Quiet:
         return;
     case ReminderStep::FirstStart:
         if (WriteSetting("Install", "1"))
-            WriteSetting("Duration", s.calendar->formatShortDate(today));
+            WriteSetting("Duration", DurationText(*s.calendar, today));
         return;
     case ReminderStep::Ask:
         break;
@@ -88,7 +98,7 @@ void CheckUpdateReminder()
     // A refused write ends the reminder; what was written before stays.
     if (!WriteSetting("Install", InstallCountAfterAsking(ReadSetting("Install"))))
         return;
-    if (!WriteSetting("Duration", s.calendar->formatShortDate(today)))
+    if (!WriteSetting("Duration", DurationText(*s.calendar, today)))
         return;
     if (answer == platform::MsgAnswer::Yes)
         OpenDownloadPage();

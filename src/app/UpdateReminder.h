@@ -19,6 +19,10 @@ inline constexpr const char *UpdateQuestion =
 enum class ReminderStep { FirstStart, Quiet, Ask };
 ReminderStep NextReminderStep(const std::optional<platform::CivilDate> &stored, const platform::CivilDate &today);
 
+// A day as "Duration" keeps it: the calendar's form where it reads back as
+// the same day through the store's encoding, ISO 8601 otherwise.
+std::string DurationText(platform::Calendar &calendar, const platform::CivilDate &day);
+
 // The "Install" text written back after the question: the stored count's
 // absolute value, or "1" when it cannot be read as a 32-bit number.
 std::string InstallCountAfterAsking(const std::string &stored);

@@ -6,6 +6,7 @@
 #include "platform/Services.h"
 #include "platform/qt/QtServices.h"
 #include "ui/Form.h"
+#include "ui/Images.h"
 #include "ui/Layout.h"
 #include "ui/LinkLabel.h"
 
@@ -192,7 +193,7 @@ frmNagScreen2::frmNagScreen2(QWidget *parent) : QWidget(parent, Qt::Window)
     Label3 = ui::control<QLabel>(this, QStringLiteral("Label3"));
     lblGoToHome = ui::control<ui::LinkLabel>(this, QStringLiteral("lblGoToHome"));
 
-    Picture1->setPixmap(windowIcon().pixmap(ui::twips(480)));
+    ui::showPicture(Picture1, [](qreal ratio) { return ui::StarbondIconPicture(ui::twips(480), ratio); });
     Label3->setText(softwareAreaText());
     // Return presses the button that has the focus; the check box is no
     // button in that sense.

@@ -54,6 +54,18 @@ std::string userShortDatePattern()
     return n > 0 ? std::string(buf, static_cast<std::size_t>(n - 1)) : std::string();
 }
 
+// The last year a two-digit year can name, as the user has set it (Windows'
+// default: 2049), so that the program reads such a year as other programs do.
+int lastTwoDigitYear()
+{
+    DWORD year = 0;
+    if (::GetCalendarInfoA(LOCALE_USER_DEFAULT, CAL_GREGORIAN, CAL_ITWODIGITYEARMAX | CAL_RETURN_NUMBER, nullptr, 0,
+                           &year) == 0 ||
+        year < 100 || year > 9999)
+        return 2049;
+    return static_cast<int>(year);
+}
+
 std::vector<int> digitGroups(const std::string &text)
 {
     std::vector<int> groups;
@@ -81,7 +93,8 @@ class Win32Calendar final : public Calendar
         return {now.wYear, now.wMonth, now.wDay};
     }
 
-    std::string formatShortDate(const CivilDate &date) override
+    // The user's short date; the reminder keeps it where it reads back.
+    std::string formatDate(const CivilDate &date) override
     {
         SYSTEMTIME st{};
         st.wYear = static_cast<WORD>(date.year);
@@ -95,7 +108,7 @@ class Win32Calendar final : public Calendar
     // ISO 8601, or the user's short date form: the numbers are read in the
     // pattern's order and the date counts only if it formats back to the text,
     // which also settles month and day names.
-    std::optional<CivilDate> parseShortDate(const std::string &text) override
+    std::optional<CivilDate> parseDate(const std::string &text) override
     {
         if (auto iso = parseIsoDate(text))
             return iso;
@@ -117,14 +130,13 @@ class Win32Calendar final : public Calendar
                 break;
             }
         }
-        // Windows' default two-digit year window ends in 2049.
         if (pattern.twoDigitYear && date.year < 100)
-            date.year += date.year <= 49 ? 2000 : 1900;
+            date.year = yearInWindow(date.year, lastTwoDigitYear());
         const int firstMonth = pattern.monthByName ? 1 : date.month;
         const int lastMonth = pattern.monthByName ? 12 : date.month;
         for (int month = firstMonth; month <= lastMonth; ++month) {
             const CivilDate candidate{date.year, month, date.day};
-            if (isRealDate(candidate) && formatShortDate(candidate) == text)
+            if (isRealDate(candidate) && formatDate(candidate) == text)
                 return candidate;
         }
         return std::nullopt;

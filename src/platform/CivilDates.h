@@ -5,6 +5,7 @@
 
 #include "platform/Services.h"
 
+#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -40,6 +41,21 @@ inline long daysFromCivil(const CivilDate &d)
     const long doy = (153 * mp + 2) / 5 + d.day - 1;
     const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
     return era * 146097 + doe - 719468;
+}
+
+// The year that ends in these two digits among the hundred years that end
+// with lastYear: how a two-digit year is read.
+inline int yearInWindow(int twoDigits, int lastYear)
+{
+    return lastYear - ((lastYear - twoDigits) % 100 + 100) % 100;
+}
+
+// YYYY-MM-DD.
+inline std::string isoDate(const CivilDate &d)
+{
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
+    return buf;
 }
 
 // Exactly YYYY-MM-DD naming a real date.

@@ -44,14 +44,17 @@ struct CivilDate {
     friend bool operator==(const CivilDate &, const CivilDate &) = default;
 };
 
-// Today's local date and the user's short date form.
+// Today's local date, and a date as text for the store: formatDate gives the
+// host's form (ISO 8601 on Linux, the user's short date on Windows, where
+// other programs may read it); parseDate reads it and the forms earlier
+// versions wrote (ISO 8601, the user's short date).
 class Calendar
 {
   public:
     virtual ~Calendar() = default;
     virtual CivilDate today() = 0;
-    virtual std::string formatShortDate(const CivilDate &date) = 0;
-    virtual std::optional<CivilDate> parseShortDate(const std::string &text) = 0;
+    virtual std::string formatDate(const CivilDate &date) = 0;
+    virtual std::optional<CivilDate> parseDate(const std::string &text) = 0;
 };
 
 // The process's one pseudo-random generator, uniform in [0, 1).
@@ -89,7 +92,7 @@ class Clipboard
   public:
     virtual ~Clipboard() = default;
     virtual bool ownsContent() = 0; // true when this process put the data there
-    virtual void clear() = 0;
+    virtual void clear() = 0;       // empties what this process put there
 };
 
 // A message box with an OK button alone, through the service in force.

@@ -1,6 +1,8 @@
 #include "ui/Images.h"
 
+#include <QEvent>
 #include <QImage>
+#include <QLabel>
 #include <QResource>
 
 #include <cstring>
@@ -29,6 +31,51 @@ QImage rawImage(const QString &name, int width, int height)
     return image;
 }
 
+// An image drawn at 1x or 2x as a pixmap of the screen's pixels: ratios in
+// between (1.25, 1.5, 1.75) take the 2x drawing, scaled down smoothly to the
+// device's pixels, so that painting never scales it again.
+QPixmap forRatio(QImage image, QSize logicalSize, qreal devicePixelRatio)
+{
+    const QSize pixels = (QSizeF(logicalSize) * devicePixelRatio).toSize();
+    if (image.size() != pixels)
+        image = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
+// Draws the label's picture again when its screen's density has changed
+// since; it looks at each paint, as Qt has no one event for that change.
+class PictureFollower final : public QObject
+{
+  public:
+    PictureFollower(QLabel *label, std::function<QPixmap(qreal)> draw) : QObject(label), m_draw(std::move(draw))
+    {
+        show(label);
+        label->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            show(static_cast<QLabel *>(watched));
+        return false;
+    }
+
+  private:
+    void show(QLabel *label)
+    {
+        const qreal ratio = label->devicePixelRatioF();
+        if (ratio == m_ratio)
+            return;
+        m_ratio = ratio;
+        label->setPixmap(m_draw(ratio));
+    }
+
+    std::function<QPixmap(qreal)> m_draw;
+    qreal m_ratio = 0;
+};
+
 } // namespace
 
 namespace ui
@@ -37,14 +84,30 @@ namespace ui
 QIcon StarbondIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 48})
+    for (int size : {16, 32, 48, 64, 96})
         icon.addPixmap(QPixmap::fromImage(rawImage(QStringLiteral("icon%1.rgba").arg(size), size, size)));
     return icon;
 }
 
-QPixmap StarPicture()
+QPixmap StarbondIconPicture(int size, qreal devicePixelRatio)
 {
-    return QPixmap::fromImage(rawImage(QStringLiteral("picture1.rgba"), 103, 105));
+    // The icon's nearest size at or above the pixels wanted, made to fit.
+    const QSize logical(size, size);
+    const QSize pixels = (QSizeF(logical) * devicePixelRatio).toSize();
+    return forRatio(StarbondIcon().pixmap(pixels, 1.0).toImage(), logical, devicePixelRatio);
+}
+
+QPixmap StarPicture(qreal devicePixelRatio)
+{
+    const QSize logical(103, 105);
+    if (devicePixelRatio <= 1)
+        return QPixmap::fromImage(rawImage(QStringLiteral("picture1.rgba"), 103, 105));
+    return forRatio(rawImage(QStringLiteral("picture1@2x.rgba"), 206, 210), logical, devicePixelRatio);
+}
+
+void showPicture(QLabel *label, std::function<QPixmap(qreal devicePixelRatio)> draw)
+{
+    new PictureFollower(label, std::move(draw));
 }
 
 } // namespace ui

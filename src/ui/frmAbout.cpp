@@ -2,10 +2,10 @@
 
 #include "outreach/Links.h"
 #include "ui/Form.h"
+#include "ui/Images.h"
 #include "ui/Layout.h"
 #include "ui/LinkLabel.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -76,10 +76,13 @@ class frmAbout final : public QDialog
                        Qt::WindowCloseButtonHint);
         setAttribute(Qt::WA_DeleteOnClose);
         setFixedSize(ui::twips(5985), ui::twips(3390));
+        // A placed dialog stays where it is put; else Qt centres it on its owner.
+        ui::centreOnScreen(this);
         ui::paintBackground(this, ui::colours::Orange);
 
         ui::buildControls(this, Controls);
-        ui::control<QLabel>(this, QStringLiteral("picIcon"))->setPixmap(QApplication::windowIcon().pixmap(32, 32));
+        ui::showPicture(ui::control<QLabel>(this, QStringLiteral("picIcon")),
+                        [](qreal ratio) { return ui::StarbondIconPicture(32, ratio); });
         auto *home = ui::control<ui::LinkLabel>(this, QStringLiteral("lblHomePage"));
         home->setText(QStringLiteral("Click here to visit ") + QString::fromStdString(modHelp::HomePageUrl()));
         home->adjustSize();

@@ -22,6 +22,8 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include <optional>
+
 namespace
 {
 
@@ -53,33 +55,46 @@ bool isNameCharacter(int code)
     return (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') || code == 8 || code == ' ';
 }
 
-// The characters a key press delivers, as the key-press codes of a text box.
-// Keys that deliver none (cursor keys, Delete, Tab, Alt shortcuts) give an
-// empty string and pass untouched.
-QString typedCharacters(const QKeyEvent &event)
+// The characters a key press types, as the key-press codes of a text box.
+// Keys that type none (cursor keys, Delete, Tab) give an empty string and
+// pass untouched; nullopt is a key that would put text in the box although
+// it types no character there, and is dropped.
+std::optional<QString> typedCharacters(const QKeyEvent &event)
 {
+    const Qt::KeyboardModifiers mods = event.modifiers();
+    const bool ctrl = mods & Qt::ControlModifier;
     switch (event.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
         return QString(QChar(13));
     case Qt::Key_Backspace:
-        return QString(QChar(8));
+        return QString(QChar(ctrl ? 127 : 8));
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
     case Qt::Key_Delete:
-        return {};
+        return QString();
     default:
         break;
     }
-    const Qt::KeyboardModifiers mods = event.modifiers();
-    if (mods & (Qt::AltModifier | Qt::MetaModifier))
-        return {};
-    if (mods & Qt::ControlModifier) {
+    const QString text = event.text();
+    const bool altOrSuper = mods & (Qt::AltModifier | Qt::MetaModifier);
+    if (ctrl && altOrSuper) // AltGr on Windows: types as a plain key does
+        return text;
+    // Alt and the Windows key choose menus and buttons; they type nothing.
+    if (altOrSuper)
+        return text.isEmpty() ? std::optional<QString>(QString()) : std::nullopt;
+    if (ctrl) {
         if (event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
             return QString(QChar(event.key() - Qt::Key_A + 1));
-        return {};
+        // Control characters (Ctrl+[ types Esc), and formatting marks, which
+        // QLineEdit inserts even with Ctrl held.
+        QString typed;
+        for (QChar c : text)
+            if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
+                typed += c;
+        return typed;
     }
-    return event.text();
+    return text;
 }
 
 } // namespace
@@ -139,18 +154,19 @@ void frmMain::txtName_KeyPress(int index, int &KeyAscii)
     txtName[index]->setFocus();
 }
 
-// True when the text must not reach the box. Each character goes through the
-// key-press handler on its own, as typing it would. Only typing is filtered:
-// a paste from the context menu or Shift+Insert, or a drop, is not.
-bool frmMain::refuseTypedText(int index, const QString &text)
+// The part of a typed text that reaches the box: each character goes through
+// the key-press handler on its own, as typing it would, up to the first one
+// refused. Only typing is filtered: a paste from the context menu or
+// Shift+Insert, or a drop, is not.
+QString frmMain::acceptTypedText(int index, const QString &text)
 {
-    for (QChar c : text) {
-        int code = c.unicode();
+    for (qsizetype k = 0; k < text.size(); ++k) {
+        int code = text[k].unicode();
         txtName_KeyPress(index, code);
         if (code == 0)
-            return true;
+            return text.left(k);
     }
-    return false;
+    return text;
 }
 
 bool frmMain::ValidateInput()
@@ -300,31 +316,24 @@ void frmMain::lblFullBrand_Click()
     modHelp::OpenFullBrandPage();
 }
 
-// Alt+D is the access key of "&Donate" and of "&Do It Once Again"; Qt would
-// hand it to each in turn. The button takes it while its view is in front,
-// the menu entry while the button lies covered.
-bool frmMain::takeSharedAccessKey(const QShortcutEvent &event)
-{
-    if (!event.isAmbiguous() || event.key() != QKeySequence::mnemonic(cmdBackToMain->text()))
-        return false;
-    if (ui::liesUnderCover(cmdBackToMain))
-        mnuDonate->trigger();
-    else
-        cmdBackToMain->animateClick();
-    return true;
-}
-
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Shortcut && (watched == menuBar() || watched == cmdBackToMain))
-        return takeSharedAccessKey(*static_cast<QShortcutEvent *>(event));
     for (int i : {0, 1}) {
         if (watched != txtName[i])
             continue;
-        if (event->type() == QEvent::KeyPress)
-            return refuseTypedText(i, typedCharacters(*static_cast<QKeyEvent *>(event)));
-        if (event->type() == QEvent::InputMethod)
-            return refuseTypedText(i, static_cast<QInputMethodEvent *>(event)->commitString());
+        if (event->type() == QEvent::KeyPress) {
+            const auto typed = typedCharacters(*static_cast<QKeyEvent *>(event));
+            return !typed || acceptTypedText(i, *typed) != *typed;
+        }
+        if (event->type() == QEvent::InputMethod) {
+            // A commit keeps what passed the filter; a backspace in it erases
+            // nothing, so it is no character of the name either.
+            auto *input = static_cast<QInputMethodEvent *>(event);
+            QString kept = acceptTypedText(i, input->commitString());
+            kept.remove(QChar(8));
+            if (kept != input->commitString())
+                input->setCommitString(kept, input->replacementStart(), input->replacementLength());
+        }
         return false;
     }
     if (watched == RTB->viewport()) {

@@ -17,7 +17,6 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
-class QShortcutEvent;
 class QTabBar;
 class QTextEdit;
 
@@ -125,8 +124,7 @@ class frmMain : public QMainWindow
 
     void cmdBack_Click(int person);
     void cmdNext_Click(int person);
-    bool refuseTypedText(int index, const QString &text);
-    bool takeSharedAccessKey(const QShortcutEvent &event);
+    QString acceptTypedText(int index, const QString &text);
     void emptyOwnClipboard();
     void selectFirstEntries();
 };

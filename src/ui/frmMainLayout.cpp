@@ -233,7 +233,7 @@ void frmMain::wireControls()
     connect(lblCobrand, &ui::LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
     connect(lblFullBrand, &ui::LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
 
-    Picture1->setPixmap(ui::StarPicture());
+    ui::showPicture(Picture1, ui::StarPicture);
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setFocusPolicy(Qt::TabFocus);
     for (QLineEdit *box : txtName)
@@ -294,12 +294,12 @@ void frmMain::buildMenus()
     mnuAbout = action(mnuHelp, "mnuAbout", QStringLiteral("&About Software"), &frmMain::mnuAbout_Click);
 
     mnuDonate = action(bar, "mnuDonate", QStringLiteral("&Donate"), &frmMain::mnuDonate_Click);
+    // "&Do It Once Again" has the same access key, and Qt hands a key with two
+    // owners to each in turn (the button only taking the focus): Alt+D stays
+    // the menu bar's alone, so that every press opens the page.
+    cmdBackToMain->setShortcut(QKeySequence());
     mnuMakeMoney = action(nullptr, "mnuMakeMoney", QStringLiteral("Make Money &Online"), &frmMain::mnuMakeMoney_Click);
     mnuMakeMoney->setVisible(false);
-
-    // Alt+D belongs to "&Donate" and to "&Do It Once Again" (eventFilter).
-    bar->installEventFilter(this);
-    cmdBackToMain->installEventFilter(this);
 }
 
 // The same keyboard order whichever view is in front; the chain is circular,

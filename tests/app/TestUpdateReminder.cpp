@@ -19,7 +19,7 @@ std::string downloadUrl()
 
 platform::CivilDate iso(const QString &text)
 {
-    const auto d = fakes::Calendar().parseShortDate(text.toStdString());
+    const auto d = fakes::Calendar().parseDate(text.toStdString());
     return d ? *d : platform::CivilDate{};
 }
 
@@ -130,6 +130,33 @@ class TestUpdateReminder : public QObject
         modHelp::CheckUpdateReminder();
         QVERIFY(f.messageBoxes.shown.empty());
         QCOMPARE(f.store.writes, 2);
+    }
+
+    // Today goes into "Duration" in the calendar's form where that reads back
+    // through the store's encoding, else as ISO 8601; the next start is quiet.
+    void durationWrittenInAFormThatReadsBack_data()
+    {
+        QTest::addColumn<QString>("form"); // the calendar's, of 2026-12-07
+        QTest::addColumn<QString>("written");
+        QTest::newRow("short date") << "07.12.2026"
+                                    << "07.12.2026";
+        QTest::newRow("short date the encoding drops bytes of") << QStringLiteral("2026年12月07日") << "2026-12-07";
+    }
+    void durationWrittenInAFormThatReadsBack()
+    {
+        QFETCH(QString, form);
+        QFETCH(QString, written);
+        fakes::All f;
+        f.calendar.form = [text = form.toStdString()](const platform::CivilDate &) { return text; };
+        for (const bool due : {false, true}) {
+            if (due)
+                given(f, "Duration", "2026-10-01");
+            modHelp::CheckUpdateReminder();
+            QCOMPARE(f.messageBoxes.shown.size(), std::size_t(due ? 1 : 0));
+            QCOMPARE(modHelp::ReadSetting("Duration"), written.toStdString());
+            modHelp::CheckUpdateReminder();
+            QCOMPARE(f.messageBoxes.shown.size(), std::size_t(due ? 1 : 0));
+        }
     }
 
     // State: due, with this "Install". Expected: the count written back.

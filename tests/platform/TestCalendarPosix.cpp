@@ -1,9 +1,16 @@
+#include "app/Settings.h"
+#include "app/UpdateReminder.h"
 #include "platform/Backends.h"
 #include "platform/Calendar_posix.h"
+#include "support/FakeServices.h"
 
+#include <QDate>
 #include <QTest>
 
+#include <ctime>
 #include <locale.h>
+#include <memory>
+#include <type_traits>
 
 using platform::CivilDate;
 
@@ -29,6 +36,40 @@ class LocaleOverride
     QByteArray m_saved;
 };
 
+// The calendar a locale gives, with today fixed.
+class FixedDayCalendar final : public platform::PosixCalendar
+{
+  public:
+    CivilDate today() override { return date; }
+    CivilDate date{2026, 12, 7};
+};
+
+std::unique_ptr<FixedDayCalendar> calendarOf(const QByteArray &locale)
+{
+    const LocaleOverride scope(locale);
+    return std::make_unique<FixedDayCalendar>();
+}
+
+using Locale = std::unique_ptr<std::remove_pointer_t<locale_t>, decltype(&::freelocale)>;
+
+// The locale by name, or "C" where it is not installed, as the calendar takes it.
+Locale timeLocale(const QByteArray &name)
+{
+    const locale_t l = ::newlocale(LC_TIME_MASK, name.constData(), locale_t(nullptr));
+    return Locale(l ? l : ::newlocale(LC_TIME_MASK, "C", locale_t(nullptr)), &::freelocale);
+}
+
+// What earlier versions wrote: the locale's short date.
+std::string shortDate(locale_t locale, const CivilDate &d)
+{
+    std::tm tm{};
+    tm.tm_year = d.year - 1900;
+    tm.tm_mon = d.month - 1;
+    tm.tm_mday = d.day;
+    char buf[128];
+    return std::string(buf, ::strftime_l(buf, sizeof buf, "%x", &tm, locale));
+}
+
 bool installed(const QByteArray &name)
 {
     const locale_t l = ::newlocale(LC_TIME_MASK, name.constData(), locale_t(nullptr));
@@ -37,52 +78,97 @@ bool installed(const QByteArray &name)
     return l != nullptr;
 }
 
+CivilDate civil(const QDate &d)
+{
+    return {d.year(), d.month(), d.day()};
+}
+
+// The locales the tests compile, and one that is not installed.
+void addLocaleRows()
+{
+    QTest::addColumn<QByteArray>("locale");
+    for (const char *l : {"C", "C.UTF-8", "xx_XX.UTF-8", "en_US.UTF-8", "de_DE.UTF-8", "ja_JP.UTF-8", "zh_CN.UTF-8",
+                          "ko_KR.UTF-8", "ar_EG.UTF-8", "fa_IR.UTF-8"})
+        QTest::newRow(l) << QByteArray(l);
+}
+
 } // namespace
 
 class TestCalendarPosix : public QObject
 {
     Q_OBJECT
   private slots:
-    void shortDateRoundTrip_data()
-    {
-        QTest::addColumn<QByteArray>("locale");
-        QTest::addColumn<QString>("expected"); // the form of 2026-12-07
-        QTest::newRow("C") << QByteArray("C") << "12/07/26";
-        QTest::newRow("C.UTF-8") << QByteArray("C.UTF-8") << "12/07/26";
-        QTest::newRow("not installed falls back to C") << QByteArray("xx_XX.UTF-8") << "12/07/26";
-        QTest::newRow("en_US") << QByteArray("en_US.UTF-8") << "12/07/2026";
-        QTest::newRow("de_DE") << QByteArray("de_DE.UTF-8") << "07.12.2026";
-        QTest::newRow("ja_JP") << QByteArray("ja_JP.UTF-8")
-                               << "2026\xe5\xb9\xb4"
-                                  "12\xe6\x9c\x88"
-                                  "07\xe6\x97\xa5";
-    }
-    void shortDateRoundTrip()
+    // What the reminder writes (ISO 8601) reads back through the store's
+    // encoding, and the short date earlier versions wrote, in the locale of
+    // the calendar's making, read on its day is that day: every date from
+    // 1900 to 2100. A date that does not exist is none.
+    void everyDateReadsBack_data() { addLocaleRows(); }
+    void everyDateReadsBack()
     {
         QFETCH(QByteArray, locale);
-        QFETCH(QString, expected);
         if (!locale.startsWith("xx") && !installed(locale))
             QSKIP("locale not installed");
-        std::optional<platform::PosixCalendar> made;
-        {
-            const LocaleOverride scope(locale);
-            made.emplace();
-        }
-        // The form is the one the environment gave when the calendar was made.
+        const auto calendar = calendarOf(locale);
         const LocaleOverride later(locale.startsWith("de") ? "en_US.UTF-8" : "de_DE.UTF-8");
-        platform::Calendar &calendar = *made;
-
-        QCOMPARE(QString::fromStdString(calendar.formatShortDate({2026, 12, 7})), expected);
-        for (const CivilDate d : {CivilDate{2026, 12, 7}, CivilDate{2024, 2, 29}, CivilDate{1999, 1, 31},
-                                  CivilDate{2030, 6, 1}, calendar.today()}) {
-            const auto back = calendar.parseShortDate(calendar.formatShortDate(d));
-            QVERIFY(back);
-            QCOMPARE(*back, d);
+        const Locale written = timeLocale(locale);
+        QCOMPARE(modHelp::DurationText(*calendar, {2026, 12, 7}), std::string("2026-12-07"));
+        int wrong = 0;
+        for (CivilDate d{1900, 1, 1}; d.year <= 2100; d = civil(QDate(d.year, d.month, d.day).addDays(1))) {
+            calendar->date = d;
+            const std::string stored = modHelp::DecodeText(modHelp::EncodeText(modHelp::DurationText(*calendar, d)));
+            if ((calendar->parseDate(stored) != d || calendar->parseDate(shortDate(written.get(), d)) != d) &&
+                ++wrong == 1)
+                qWarning("%d-%d-%d does not read back", d.year, d.month, d.day);
         }
-        // A day the month does not have, written in the locale's own form.
-        std::string bad = calendar.formatShortDate({2026, 2, 28});
-        QVERIFY(bad.find("28") != std::string::npos);
-        QCOMPARE(calendar.parseShortDate(bad.replace(bad.find("28"), 2, "30")), std::nullopt);
+        QCOMPARE(wrong, 0);
+        std::string bad = shortDate(written.get(), {2026, 2, 28});
+        if (const auto at = bad.find("28"); at != std::string::npos)
+            QCOMPARE(calendar->parseDate(bad.replace(at, 2, "30")), std::nullopt);
+    }
+
+    // Asked at the first start 15 days or more after the last, in every
+    // locale, from a date the reminder wrote or an earlier version did.
+    void fifteenDayCycle_data()
+    {
+        QTest::addColumn<QByteArray>("locale");
+        QTest::addColumn<QDate>("start");
+        const QDate start(2026, 12, 7);
+        for (const char *l :
+             {"C", "en_US.UTF-8", "de_DE.UTF-8", "ja_JP.UTF-8", "zh_CN.UTF-8", "ko_KR.UTF-8", "ar_EG.UTF-8"})
+            QTest::newRow(l) << QByteArray(l) << start;
+        QTest::newRow("C, from 2069") << QByteArray("C") << QDate(2069, 12, 20);
+    }
+    void fifteenDayCycle()
+    {
+        QFETCH(QByteArray, locale);
+        QFETCH(QDate, start);
+        if (!installed(locale))
+            QSKIP("locale not installed");
+        fakes::All f;
+        const auto calendar = calendarOf(locale);
+        platform::services().calendar = calendar.get();
+        f.messageBoxes.answers = {3, platform::MsgAnswer::No};
+        const auto startOn = [&](int day) {
+            calendar->date = civil(start.addDays(day));
+            modHelp::CheckUpdateReminder();
+            return f.messageBoxes.shown.size();
+        };
+
+        QCOMPARE(startOn(0), 0u); // first start
+        QCOMPARE(startOn(14), 0u);
+        QCOMPARE(startOn(15), 1u);
+        QCOMPARE(startOn(29), 1u);
+        QCOMPARE(startOn(30), 2u);
+
+        // Earlier versions kept a short date only where the encoding keeps
+        // all of its bytes.
+        const std::string earlier = shortDate(timeLocale(locale).get(), civil(start));
+        if (modHelp::DecodeText(modHelp::EncodeText(earlier)) != earlier)
+            return;
+        modHelp::WriteSetting("Duration", earlier);
+        QCOMPARE(startOn(-14), 2u);
+        QCOMPARE(startOn(14), 2u);
+        QCOMPARE(startOn(15), 3u);
     }
 
     void isoAcceptedInEveryLocale_data()
@@ -108,7 +194,7 @@ class TestCalendarPosix : public QObject
         QFETCH(bool, valid);
         QFETCH(CivilDate, date);
         const LocaleOverride scope("C");
-        const auto parsed = platform::hostCalendar().parseShortDate(text.toStdString());
+        const auto parsed = platform::hostCalendar().parseDate(text.toStdString());
         QCOMPARE(parsed.has_value(), valid);
         if (valid)
             QCOMPARE(*parsed, date);

@@ -7,6 +7,7 @@
 #include "app/UpdateReminder.h"
 #include "outreach/Links.h"
 #include "platform/Backends.h"
+#include "platform/CivilDates.h"
 #include "platform/Shell_win32.h"
 #include "platform/Topmost_win32.h"
 #include "platform/UserStore_win32.h"
@@ -188,21 +189,57 @@ void testCalendar()
 
     for (const platform::CivilDate d : {today, platform::CivilDate{2026, 12, 7}, platform::CivilDate{2000, 2, 29},
                                         platform::CivilDate{1999, 1, 31}, platform::CivilDate{2049, 12, 31}}) {
-        const std::string text = calendar.formatShortDate(d);
+        const std::string text = calendar.formatDate(d);
         CHECK(!text.empty());
-        const auto back = calendar.parseShortDate(text);
+        const auto back = calendar.parseDate(text);
         CHECK(back && *back == d);
         if (!back || !(*back == d))
             std::printf("  round trip of \"%s\"\n", text.c_str());
     }
-    CHECK(calendar.parseShortDate("2026-12-07") == (platform::CivilDate{2026, 12, 7}));
-    CHECK(!calendar.parseShortDate("2026-02-30"));
-    CHECK(!calendar.parseShortDate(""));
-    CHECK(!calendar.parseShortDate("not a date"));
+    CHECK(calendar.parseDate("2026-12-07") == (platform::CivilDate{2026, 12, 7}));
+    CHECK(!calendar.parseDate("2026-02-30"));
+    CHECK(!calendar.parseDate(""));
+    CHECK(!calendar.parseDate("not a date"));
     // A date that does not exist, written in the user's own form.
-    std::string bad = calendar.formatShortDate({2026, 2, 28});
+    std::string bad = calendar.formatDate({2026, 2, 28});
     if (const auto pos = bad.find("28"); pos != std::string::npos)
-        CHECK(!calendar.parseShortDate(bad.replace(pos, 2, "30")));
+        CHECK(!calendar.parseDate(bad.replace(pos, 2, "30")));
+}
+
+// "Duration" holds the user's short date where it reads back as the same day,
+// ISO 8601 elsewhere; every date from 1900 to 2100 reads back either way.
+void testDurationInEveryPattern()
+{
+    struct Case {
+        const char *pattern;
+        platform::CivilDate day;
+        const char *written;
+    };
+    // Two-digit years name 1950 to 2049 (Windows' default window); the
+    // store's encoding drops the middle dot (183).
+    const Case cases[] = {
+        {"M/d/yyyy", {2026, 12, 7}, "12/7/2026"},    {"dd.MM.yy", {2026, 12, 7}, "07.12.26"},
+        {"dd.MM.yy", {2069, 1, 5}, "2069-01-05"},    {"dd.MM.yy", {1949, 12, 31}, "1949-12-31"},
+        {"d-MMM-yyyy", {2026, 12, 7}, "7-Dec-2026"}, {"dd\xb7MM\xb7yyyy", {2026, 12, 7}, "2026-12-07"},
+    };
+    platform::Calendar &calendar = platform::hostCalendar();
+    char saved[128] = "";
+    GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, saved, sizeof saved);
+    for (const Case &c : cases) {
+        CHECK(SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, c.pattern));
+        CHECK(modHelp::DurationText(calendar, c.day) == c.written);
+        int wrong = 0;
+        for (int year = 1900; year <= 2100; ++year)
+            for (int month = 1; month <= 12; ++month)
+                for (int day = 1; day <= platform::daysInMonth(year, month); ++day) {
+                    const platform::CivilDate d{year, month, day};
+                    const std::string text = modHelp::DurationText(calendar, d);
+                    if (calendar.parseDate(modHelp::DecodeText(modHelp::EncodeText(text))) != d && ++wrong == 1)
+                        std::printf("  %s: \"%s\" does not read back\n", c.pattern, text.c_str());
+                }
+        CHECK(wrong == 0);
+    }
+    SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, saved);
 }
 
 // The reminder on the real registry and calendar: the first start stores the
@@ -217,8 +254,7 @@ void testReminderOnHost()
 
     modHelp::CheckUpdateReminder();
     CHECK(modHelp::ReadSetting("Install") == "1");
-    CHECK(modHelp::ReadSetting("Duration") ==
-          platform::hostCalendar().formatShortDate(platform::hostCalendar().today()));
+    CHECK(modHelp::ReadSetting("Duration") == platform::hostCalendar().formatDate(platform::hostCalendar().today()));
     modHelp::CheckUpdateReminder();
     CHECK(fakes.messageBoxes.shown.empty());
     CHECK(fakes.shell.opened.empty());
@@ -234,6 +270,7 @@ int main()
     testShell();
     testTopmost();
     testCalendar();
+    testDurationInEveryPattern();
     testReminderOnHost();
     return wincheck::summary();
 }

@@ -3,9 +3,9 @@
 // Recording fakes of the platform services, and a scope that puts them all in
 // force. Message boxes are answered from a queue; an unexpected one fails.
 
+#include "platform/CivilDates.h"
 #include "platform/Services.h"
 
-#include <cstdio>
 #include <deque>
 #include <functional>
 #include <map>
@@ -58,10 +58,17 @@ class Calendar final : public platform::Calendar
 {
   public:
     platform::CivilDate today() override { return date; }
-    // ISO form, so tests read what was written.
-    std::string formatShortDate(const platform::CivilDate &d) override;
-    std::optional<platform::CivilDate> parseShortDate(const std::string &text) override;
+    // ISO form, so tests read what was written, or the form given, which
+    // reads back for today alone.
+    std::string formatDate(const platform::CivilDate &d) override { return form ? form(d) : platform::isoDate(d); }
+    std::optional<platform::CivilDate> parseDate(const std::string &text) override
+    {
+        if (form && text == form(date))
+            return date;
+        return platform::parseIsoDate(text);
+    }
     platform::CivilDate date{2026, 12, 7};
+    std::function<std::string(const platform::CivilDate &)> form;
 };
 
 class Random final : public platform::Random
@@ -144,21 +151,5 @@ struct All {
     MessageBoxes messageBoxes;
     Clipboard clipboard;
 };
-
-inline std::string Calendar::formatShortDate(const platform::CivilDate &d)
-{
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
-    return buf;
-}
-
-inline std::optional<platform::CivilDate> Calendar::parseShortDate(const std::string &text)
-{
-    platform::CivilDate d;
-    char tail = 0;
-    if (std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &d.year, &d.month, &d.day, &tail) != 3)
-        return std::nullopt;
-    return d;
-}
 
 } // namespace fakes

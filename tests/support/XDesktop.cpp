@@ -203,16 +203,15 @@ bool Desktop::typeText(WindowId window, const std::string &text, int delayMs)
 
 std::uint64_t Desktop::picture(WindowId window, int x, int y, int width, int height) const
 {
-    XImage *image = m_display ? XGetImage(m_display, window, x, y, static_cast<unsigned>(width),
-                                          static_cast<unsigned>(height), AllPlanes, ZPixmap)
-                              : nullptr;
-    if (!image)
+    int fullWidth = 0, fullHeight = 0;
+    const std::vector<unsigned int> pixels = grab(window, fullWidth, fullHeight);
+    if (pixels.empty() || x < 0 || y < 0 || x + width > fullWidth || y + height > fullHeight)
         return 0;
     std::uint64_t digest = 14695981039346656037u; // FNV-1a over the pixels, row by row
-    for (int row = 0; row < height; ++row)
-        for (int column = 0; column < width; ++column)
-            digest = (digest ^ XGetPixel(image, column, row)) * 1099511628211u;
-    XDestroyImage(image);
+    for (int row = y; row < y + height; ++row)
+        for (int column = x; column < x + width; ++column)
+            digest = (digest ^ (pixels[static_cast<std::size_t>(row * fullWidth + column)] & 0xffffff)) *
+                     1099511628211u;
     return digest;
 }
 
@@ -249,6 +248,41 @@ std::vector<unsigned int> Desktop::grab(WindowId window, int &width, int &height
             pixels.push_back(0xff000000u | static_cast<unsigned int>(XGetPixel(image, x, y) & 0xffffff));
     XDestroyImage(image);
     return pixels;
+}
+
+std::optional<std::string> Desktop::selectionText(const std::string &selection, int timeoutMs)
+{
+    if (!m_display)
+        return std::nullopt;
+    const Window requestor = XCreateSimpleWindow(m_display, DefaultRootWindow(m_display), 0, 0, 1, 1, 0, 0, 0);
+    const Atom property = atom(m_display, "XDESKTOP_SELECTION");
+    XConvertSelection(m_display, atom(m_display, selection.c_str()), atom(m_display, "UTF8_STRING"), property,
+                      requestor, CurrentTime);
+    XFlush(m_display);
+    std::optional<std::string> text;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    XEvent event;
+    while (!XCheckTypedWindowEvent(m_display, requestor, SelectionNotify, &event)) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            XDestroyWindow(m_display, requestor);
+            return std::nullopt;
+        }
+        pause(10);
+    }
+    if (event.xselection.property != None) {
+        Atom type = None;
+        int format = 0;
+        unsigned long items = 0, after = 0;
+        unsigned char *data = nullptr;
+        if (XGetWindowProperty(m_display, requestor, property, 0, 65536, True, AnyPropertyType, &type, &format, &items,
+                               &after, &data) == Success &&
+            data && format == 8)
+            text.emplace(reinterpret_cast<const char *>(data), items);
+        if (data)
+            XFree(data);
+    }
+    XDestroyWindow(m_display, requestor);
+    return text;
 }
 
 void Desktop::watchPaints()

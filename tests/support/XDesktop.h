@@ -57,6 +57,11 @@ class Desktop
     // when it cannot be read.
     std::vector<unsigned int> grab(WindowId window, int &width, int &height) const;
 
+    // The text of a selection ("PRIMARY", "CLIPBOARD") as a program that
+    // pastes it gets it; nullopt when no one owns it or its owner will not
+    // give it as text.
+    std::optional<std::string> selectionText(const std::string &selection, int timeoutMs = 3000);
+
     // Starts watching every new top-level window for drawing; then
     // waitForFirstPaint() returns once a window of the process is drawn into.
     void watchPaints();

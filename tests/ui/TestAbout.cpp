@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QtTest>
 
@@ -38,18 +39,23 @@ void TestAbout::closesOnEnterAndEsc()
     QFETCH(int, key);
     fakes::All fakes;
     QWidget owner;
+    owner.setGeometry(0, 0, 100, 80); // in a corner: the window opens in the screen's centre all the same
     owner.show();
     QPointer<QWidget> seen;
     bool hadFocus = false;
+    QPoint centre;
     QTimer::singleShot(0, [&] {
         seen = QApplication::activeModalWidget();
         QVERIFY(seen);
         auto *ok = seen->findChild<QPushButton *>(QStringLiteral("cmdOK"));
         hadFocus = ok && seen->focusWidget() == ok;
+        centre = seen->geometry().center();
         QTest::keyClick(seen, Qt::Key(key));
     });
     ShowAboutWindow(&owner);
     QVERIFY(hadFocus);
+    // In the screen's centre, give or take the frame.
+    QVERIFY((centre - owner.screen()->availableGeometry().center()).manhattanLength() <= 4);
     QVERIFY(seen.isNull()); // destroyed on close
     QVERIFY(fakes.shell.opened.empty());
 }

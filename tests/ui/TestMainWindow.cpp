@@ -7,17 +7,22 @@
 #include "platform/qt/QtServices.h"
 #include "reading/Archetypes.h"
 #include "support/ScreenReader.h"
+#include "ui/Images.h"
+#include "ui/frmAbout.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTimer>
+#include <QWindow>
 
 using platform::MsgIcon;
 using uitest::inFront;
@@ -51,8 +56,12 @@ class TestMainWindow : public QObject
     void formLoad_fillsListsAndFocusesUsersName();
     void window_isLaidOutAsDesigned_data();
     void window_isLaidOutAsDesigned();
+    void pictures_drawnForTheScreensDensity();
+    void pictures_followTheWindowToAnotherScreen();
     void nameFilter_data();
     void nameFilter();
+    void nameFilter_inputMethodCommit_data();
+    void nameFilter_inputMethodCommit();
     void validation_showsFirstFaultAndMovesFocus_data();
     void validation_showsFirstFaultAndMovesFocus();
     void validation_throughRealMessageBox();
@@ -163,6 +172,45 @@ void TestMainWindow::window_isLaidOutAsDesigned()
     QCOMPARE(m.window->font().pointSizeF(), 8.25);
 }
 
+// Run at scales 1, 1.5 and 2, and on an X screen of 192 dots per inch.
+void TestMainWindow::pictures_drawnForTheScreensDensity()
+{
+    uitest::MainWindow m;
+    const qreal ratio = m.window->devicePixelRatioF();
+    if (const QByteArray expected = qgetenv("EXPECTED_DEVICE_PIXEL_RATIO"); !expected.isEmpty())
+        QCOMPARE(ratio, expected.toDouble());
+    std::unique_ptr<QWidget> about(CreateAboutWindow(nullptr));
+    frmNagScreen2 exitScreen;
+    const std::pair<QLabel *, QSize> pictures[] = {
+        {m.get<QLabel>(QStringLiteral("Picture1")), {103, 105}},
+        {about->findChild<QLabel *>(QStringLiteral("picIcon")), {32, 32}},
+        {exitScreen.Picture1, {32, 32}},
+    };
+    for (const auto &[label, size] : pictures) {
+        QCOMPARE(label->pixmap().devicePixelRatio(), ratio);
+        QCOMPARE(label->pixmap().size(), (QSizeF(size) * ratio).toSize());
+    }
+    // No size of the window icon is drawn from a smaller image.
+    const QList<QSize> drawn = ui::StarbondIcon().availableSizes();
+    for (int size : {16, 32, 48})
+        QVERIFY(std::any_of(drawn.begin(), drawn.end(), [&](QSize s) { return s.width() >= size * ratio; }));
+}
+
+// Run on a desktop of two screens, of 1x and 2x.
+void TestMainWindow::pictures_followTheWindowToAnotherScreen()
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    if (screens.size() < 2)
+        QSKIP("needs a second screen");
+    uitest::MainWindow m;
+    const QLabel *picture = m.get<QLabel>(QStringLiteral("Picture1"));
+    for (QScreen *screen : {screens[1], screens[0]}) {
+        m.window->windowHandle()->setScreen(screen);
+        m.window->move(screen->geometry().topLeft() + QPoint(50, 50));
+        QTRY_COMPARE(picture->pixmap().devicePixelRatio(), screen->devicePixelRatio());
+    }
+}
+
 void TestMainWindow::nameFilter_data()
 {
     QTest::addColumn<int>("box");
@@ -185,6 +233,14 @@ void TestMainWindow::nameFilter_data()
     QTest::newRow("ctrl+x") << 1 << "Ab" << int(Qt::Key_X) << int(Qt::ControlModifier) << "Ab" << 1;
     QTest::newRow("cursor key delivers no character") << 0 << "Ab" << int(Qt::Key_Left) << 0 << "Ab" << 0;
     QTest::newRow("home") << 0 << "Ab" << int(Qt::Key_Home) << 0 << "Ab" << 0;
+    QTest::newRow("ctrl+backspace types 127")
+        << 0 << "Abc" << int(Qt::Key_Backspace) << int(Qt::ControlModifier) << "Abc" << 1;
+    QTest::newRow("alt+digit types nothing") << 0 << "Ab" << int(Qt::Key_1) << int(Qt::AltModifier) << "Ab" << 0;
+    QTest::newRow("alt+letter types nothing") << 1 << "Ab" << int(Qt::Key_E) << int(Qt::AltModifier) << "Ab" << 0;
+    QTest::newRow("super+digit types nothing") << 0 << "Ab" << int(Qt::Key_3) << int(Qt::MetaModifier) << "Ab" << 0;
+    QTest::newRow("ctrl+alt is AltGr, filtered")
+        << 0 << "Ab" << int(Qt::Key_At) << int(Qt::ControlModifier | Qt::AltModifier) << "Ab" << 1;
+    QTest::newRow("ctrl with a bidi override") << 1 << "Ab" << 0x202e << int(Qt::ControlModifier) << "Ab" << 1;
 }
 
 void TestMainWindow::nameFilter()
@@ -204,7 +260,9 @@ void TestMainWindow::nameFilter()
         else // a letter from a national keyboard layout
             QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
-    if (key)
+    if (key > 0x7f && key < Qt::Key_Escape) // a key of a special layout, typing that character
+        QTest::sendKeyEvent(QTest::Click, name, Qt::Key(key), QString(QChar(key)), Qt::KeyboardModifiers(modifiers));
+    else if (key)
         QTest::keyClick(name, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
 
     QCOMPARE(name->text(), expected);
@@ -215,6 +273,34 @@ void TestMainWindow::nameFilter()
         QCOMPARE(shown.buttons, platform::MsgButtons::Ok);
     }
     QCOMPARE(QApplication::focusWidget(), name);
+}
+
+// An input method's commit goes through the filter character by character.
+void TestMainWindow::nameFilter_inputMethodCommit_data()
+{
+    QTest::addColumn<QString>("commit");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("messages");
+    QTest::newRow("letters") << "Anne"
+                             << "Anne" << 0;
+    QTest::newRow("letters before a refused one stay") << "Ab1cd"
+                                                       << "Ab" << 1;
+    QTest::newRow("backspace is no character") << "A\bB"
+                                               << "AB" << 0;
+}
+
+void TestMainWindow::nameFilter_inputMethodCommit()
+{
+    QFETCH(QString, commit);
+    QFETCH(QString, expected);
+    QFETCH(int, messages);
+    uitest::MainWindow m;
+    auto *name = m.get<QLineEdit>(QStringLiteral("txtName_0"));
+    QInputMethodEvent event;
+    event.setCommitString(commit);
+    QApplication::sendEvent(name, &event);
+    QCOMPARE(name->text(), expected);
+    QCOMPARE(int(m.fakes.messageBoxes.shown.size()), messages);
 }
 
 void TestMainWindow::validation_showsFirstFaultAndMovesFocus_data()
