@@ -43,6 +43,9 @@ if [[ ${1:-} == --run-tests ]]; then
             status=1
         fi
     }
+    # The Qt tests come first: the first window of a fresh X server starts
+    # Wine's desktop process, and a plain Win32 window asked for at that very
+    # moment can be refused.
     for exe in build-win/test_*.exe; do
         case $(basename "$exe") in
         test_win_backends.exe | test_topmost_win32.exe) ;;

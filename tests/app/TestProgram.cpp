@@ -15,6 +15,7 @@
 #include <QProcess>
 #include <QStringDecoder>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <QtTest>
 
 #include <csignal>
@@ -119,12 +120,18 @@ struct Logon {
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    // What xdg-open was asked to open, one URL a line.
+    // What xdg-open was asked to open, one URL a line. Wine's shell adds the
+    // "/" of an address without a path on its way to the browser.
     QStringList openedUrls() const
     {
         QFile file(opened());
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts)
-                                              : QStringList();
+        QStringList urls = file.open(QIODevice::ReadOnly)
+                               ? QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts)
+                               : QStringList();
+        for (QString &url : urls)
+            if (!windowsProgram().isEmpty() && QUrl(url).path() == QStringLiteral("/"))
+                url.chop(1);
+        return urls;
     }
 };
 
@@ -247,6 +254,8 @@ class TestProgram : public QObject
     // Ctrl+Backspace is a character the filter refuses.
     void nameBoxTakesNoKeyPastItsFilter()
     {
+        if (!windowsProgram().isEmpty())
+            QSKIP("reads the name box through the X primary selection, which a Windows program does not own");
         Logon logon;
         auto program = logon.start();
         QTRY_COMPARE_WITH_TIMEOUT(count(*program, MainTitle), 1u, 15000);
@@ -331,7 +340,14 @@ class TestProgram : public QObject
         // The left half of the views: the star picture, or the card or text
         // of the page in front.
         const auto views = [&] { return m_desktop->picture(main, 0, 60, 290, 300); };
-        QTRY_VERIFY_WITH_TIMEOUT(views() != 0, 5000);
+        // Drawn whole once two looks a moment apart agree (under Wine the
+        // controls come a little after the window).
+        const auto settled = [&] {
+            const auto first = views();
+            QTest::qWait(300);
+            return first != 0 && views() == first;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(settled(), 10000);
         const auto input = views();
 
         // Ann, 10 August 1901, and Bob, 15 May 1902; then the reading button.
@@ -388,7 +404,7 @@ class TestProgram : public QObject
             QVERIFY(m_desktop->type(aboutWindow, {closer}));
             QTRY_COMPARE_WITH_TIMEOUT(count(*program, MainTitle), 1u, 5000);
         }
-        QCOMPARE(views(), input);
+        QTRY_COMPARE_WITH_TIMEOUT(views(), input, 5000); // drawn again where the About window lay
 
         // Out through the exit screen, sending a referral on the way.
         QVERIFY(m_desktop->type(main, {"alt+f", "x"}, 100));
