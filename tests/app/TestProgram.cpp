@@ -12,6 +12,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QStringDecoder>
 #include <QTemporaryDir>
@@ -164,6 +165,21 @@ class TestProgram : public QObject
     {
         const auto windows = m_desktop->windowsOf(p.processId(), title);
         return windows.empty() ? 0 : windows.front().id;
+    }
+
+    // STARBOND_SCREENSHOTS=<folder> keeps a picture of the window as the user
+    // sees it, for the documentation.
+    void screenshot(xdesktop::WindowId window, const char *name) const
+    {
+        const QString folder = qEnvironmentVariable("STARBOND_SCREENSHOTS");
+        if (folder.isEmpty())
+            return;
+        QTest::qWait(300); // the caret and the last paint
+        int width = 0, height = 0;
+        const std::vector<unsigned int> pixels = m_desktop->grab(window, width, height);
+        const QImage image(reinterpret_cast<const uchar *>(pixels.data()), width, height, QImage::Format_RGB32);
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(image.save(QDir(folder).filePath(QLatin1String(name) + QStringLiteral(".png"))));
     }
 
   private slots:
@@ -361,8 +377,10 @@ class TestProgram : public QObject
             if (person[0] == 9)
                 QVERIFY(m_desktop->typeText(main, "Bob"));
         }
+        screenshot(main, "main-input-filled");
         QVERIFY(m_desktop->type(main, {"space"}));
         QTRY_VERIFY_WITH_TIMEOUT(views() != input, 5000);
+        screenshot(main, "main-reading-user");
         QCOMPARE(count(*program, BoxTitle), 0u);
 
         // Tab reaches the tab strip past "Do It Once Again"; the arrow keys
@@ -374,6 +392,7 @@ class TestProgram : public QObject
             QTRY_VERIFY_WITH_TIMEOUT(views() != pages.back(), 5000);
             pages.push_back(views());
             QVERIFY(page != 2 || pages[2] != pages[0]);
+            screenshot(main, page == 1 ? "main-reading-partner" : "main-reading-compatibility");
         }
         QVERIFY(m_desktop->type(main, {"Tab", "Tab", "Down", "Down"}));
 
@@ -401,6 +420,8 @@ class TestProgram : public QObject
             QTRY_COMPARE_WITH_TIMEOUT(count(*program, MainTitle), 2u, 5000);
             const auto about = m_desktop->windowsOf(pid, MainTitle);
             const auto aboutWindow = about[0].id == main ? about[1].id : about[0].id;
+            if (closer == std::string("Return"))
+                screenshot(aboutWindow, "about");
             QVERIFY(m_desktop->type(aboutWindow, {closer}));
             QTRY_COMPARE_WITH_TIMEOUT(count(*program, MainTitle), 1u, 5000);
         }
@@ -418,6 +439,7 @@ class TestProgram : public QObject
         QVERIFY(m_desktop->typeText(exitScreen, "bob@mail.example"));
         QVERIFY(m_desktop->type(exitScreen, {"Tab"}));
         QVERIFY(m_desktop->typeText(exitScreen, "Bob"));
+        screenshot(exitScreen, "exit-screen");
         QVERIFY(m_desktop->type(exitScreen, {"alt+n"}, 100));
         QTRY_COMPARE_WITH_TIMEOUT(logon.openedUrls().size(), expected.size() + 1, 5000);
         const QString referral = logon.openedUrls().last();
