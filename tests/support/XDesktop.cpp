@@ -210,8 +210,8 @@ std::uint64_t Desktop::picture(WindowId window, int x, int y, int width, int hei
     std::uint64_t digest = 14695981039346656037u; // FNV-1a over the pixels, row by row
     for (int row = y; row < y + height; ++row)
         for (int column = x; column < x + width; ++column)
-            digest = (digest ^ (pixels[static_cast<std::size_t>(row * fullWidth + column)] & 0xffffff)) *
-                     1099511628211u;
+            digest =
+                (digest ^ (pixels[static_cast<std::size_t>(row * fullWidth + column)] & 0xffffff)) * 1099511628211u;
     return digest;
 }
 
@@ -285,11 +285,15 @@ std::optional<std::string> Desktop::selectionText(const std::string &selection, 
     return text;
 }
 
+// Drawing is watched on the root window, which takes in every window's: a
+// watch on each new window would come too late for a program that draws
+// before this one hears of the window (Wine does).
 void Desktop::watchPaints()
 {
     if (!m_display)
         return;
-    XSelectInput(m_display, DefaultRootWindow(m_display), SubstructureNotifyMask);
+    if (!m_rootDamage)
+        m_rootDamage = XDamageCreate(m_display, DefaultRootWindow(m_display), XDamageReportRawRectangles);
     XSync(m_display, False);
     while (XPending(m_display)) {
         XEvent event;
@@ -312,14 +316,13 @@ bool Desktop::waitForFirstPaint(long pid, int timeoutMs)
         }
         XEvent event;
         XNextEvent(m_display, &event);
-        if (event.type == CreateNotify) {
-            // Watched from its birth, so that no drawing slips by.
-            XDamageCreate(m_display, event.xcreatewindow.window, XDamageReportNonEmpty);
-            XFlush(m_display);
-        } else if (event.type == m_damageEvent + XDamageNotify) {
-            const auto &damage = reinterpret_cast<const XDamageNotifyEvent &>(event);
-            XDamageSubtract(m_display, damage.damage, None, None);
-            if (pidOf(damage.drawable) == pid)
+        if (event.type != m_damageEvent + XDamageNotify)
+            continue;
+        const XRectangle &area = reinterpret_cast<const XDamageNotifyEvent &>(event).area;
+        for (const TopWindow &w : windowsOf(pid)) {
+            XWindowAttributes a;
+            if (XGetWindowAttributes(m_display, w.id, &a) && area.x < a.x + a.width && a.x < area.x + area.width &&
+                area.y < a.y + a.height && a.y < area.y + area.height)
                 return true;
         }
     }

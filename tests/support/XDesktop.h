@@ -62,8 +62,8 @@ class Desktop
     // give it as text.
     std::optional<std::string> selectionText(const std::string &selection, int timeoutMs = 3000);
 
-    // Starts watching every new top-level window for drawing; then
-    // waitForFirstPaint() returns once a window of the process is drawn into.
+    // Starts watching the screen for drawing; then waitForFirstPaint()
+    // returns once a window of the process is drawn into.
     void watchPaints();
     bool waitForFirstPaint(long pid, int timeoutMs);
 
@@ -74,6 +74,7 @@ class Desktop
 
     _XDisplay *m_display = nullptr;
     int m_damageEvent = 0;
+    unsigned long m_rootDamage = 0;
 };
 
 } // namespace xdesktop
