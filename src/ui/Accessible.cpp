@@ -168,12 +168,4 @@ bool isCovered(const QWidget *widget)
     return false;
 }
 
-bool liesUnderCover(const QWidget *widget)
-{
-    for (const QWidget *w = widget; w && !w->isWindow(); w = w->parentWidget())
-        if (isCovered(w))
-            return true;
-    return false;
-}
-
 } // namespace ui

@@ -21,7 +21,5 @@ void watchStacking(QWidget *widget);
 // True when a later sibling (one above it) that is shown covers the widget's
 // whole rectangle.
 bool isCovered(const QWidget *widget);
-// True when the widget or one of its parents up to the window is covered.
-bool liesUnderCover(const QWidget *widget);
 
 } // namespace ui
