@@ -11,6 +11,7 @@ packages=(
     mingw-w64 g++-mingw-w64-x86-64 wine wine64
     dpkg-dev file locales python3
     gzip lintian appstream desktop-file-utils
+    clang libclang-rt-14-dev llvm
 )
 
 missing=()
