@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config ccache
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-dejavu-core fonts-liberation
     libx11-dev libxdamage-dev libxtst-dev xvfb xauth x11-utils x11-xserver-utils
@@ -12,6 +12,7 @@ packages=(
     dpkg-dev file locales python3
     dbus at-spi2-core python3-gi gir1.2-atspi-2.0
     gzip lintian appstream desktop-file-utils nsis
+    clang libclang-rt-14-dev llvm
 )
 
 missing=()

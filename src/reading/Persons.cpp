@@ -124,7 +124,9 @@ void FillPersons(const std::array<BirthInput, 2> &input)
     for (std::size_t i = 0; i < Persons.size(); ++i) {
         PersonEntry &person = Persons[i];
         person.name = TrimBlanks(input[i].nameText);
-        person.day = static_cast<std::int16_t>(input[i].dayPosition + 1);
+        // Wide enough for any position: those beyond the pick-list never come
+        // from it, but must not overflow.
+        person.day = static_cast<std::int16_t>(std::int64_t{input[i].dayPosition} + 1);
         person.monthName = TrimBlanks(input[i].monthText);
         person.sunSign = ComputeSunSign(person.monthName, person.day);
         // Slot 2 is never written by a reading.

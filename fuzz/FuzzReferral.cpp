@@ -1,0 +1,117 @@
+// The refer-a-friend request for five entries as typed: the checks let only a
+// complete form through, and the one URL opened carries exactly taf1 to taf6
+// in order, each decoding to its entry with the blanks at either end gone,
+// with no byte in it that a URL reserves or that is not ASCII.
+//
+// Input: the five entries, each ended by a backslash and another character
+// ("\\" is a backslash).
+
+#include "Hosts.h"
+#include "outreach/Links.h"
+#include "outreach/TellAFriend.h"
+#include "platform/Services.h"
+
+#include "Check.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+using fuzz::check;
+using fuzz::trimBlanks;
+
+namespace
+{
+
+class RecordingShell final : public platform::Shell
+{
+  public:
+    void openUrl(const std::string &url) override { opened.push_back(url); }
+    std::vector<std::string> opened;
+};
+
+bool isUnreserved(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
+           c == '_' || c == '~';
+}
+
+int hexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// nullopt where anything but an unreserved character or %XX appears.
+std::optional<std::string> percentDecode(const std::string &text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (isUnreserved(text[i])) {
+            out += text[i];
+        } else if (text[i] == '%' && i + 2 < text.size() && hexDigit(text[i + 1]) >= 0 && hexDigit(text[i + 2]) >= 0) {
+            out += static_cast<char>(hexDigit(text[i + 1]) * 16 + hexDigit(text[i + 2]));
+            i += 2;
+        } else {
+            return std::nullopt;
+        }
+    }
+    return out;
+}
+
+bool hasAtAndDot(const std::string &address)
+{
+    return address.find('@') != std::string::npos && address.find('.') != std::string::npos;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    FuzzedDataProvider input(data, size);
+    modTellAFriend::FormEntries typed;
+    for (std::string *entry : {&typed.name, &typed.email, &typed.message, &typed.friendName, &typed.friendEmail})
+        *entry = input.ConsumeRandomLengthString();
+    const std::array<std::string, 6> expected = {
+        trimBlanks(typed.name),       trimBlanks(typed.email),       trimBlanks(typed.message),
+        trimBlanks(typed.friendName), trimBlanks(typed.friendEmail), modHelp::SiteUrl(hosts::Product, "/"),
+    };
+
+    modTellAFriend::StoreEntries(typed);
+    if (!modTellAFriend::FirstReferralFault(modTellAFriend::StoredEntries())) {
+        const std::array<std::string_view, 5> placeholders = {
+            modTellAFriend::NamePlaceholder, modTellAFriend::EmailPlaceholder, modTellAFriend::MessagePlaceholder,
+            modTellAFriend::FriendNamePlaceholder, modTellAFriend::FriendEmailPlaceholder};
+        for (std::size_t i = 0; i < placeholders.size(); ++i)
+            check(!expected[i].empty() && expected[i] != placeholders[i], "missing entry let through");
+        check(expected[1] != expected[4] && hasAtAndDot(expected[1]) && hasAtAndDot(expected[4]),
+              "improper addresses let through");
+    }
+
+    // The request is built from whatever the module holds.
+    RecordingShell shell;
+    const platform::ServicesOverride scope;
+    platform::services().shell = &shell;
+    modTellAFriend::SendReferral();
+    check(shell.opened.size() == 1 && shell.opened[0] == modTellAFriend::ReferralUrl, "not one URL opened");
+
+    const std::string prefix = modHelp::SiteUrl(hosts::Board, "/qzvs-refer-a-friend.php?");
+    const std::string &url = shell.opened[0];
+    check(url.compare(0, prefix.size(), prefix) == 0, "wrong page");
+    std::size_t at = prefix.size();
+    for (std::size_t k = 0; k < expected.size(); ++k) {
+        const std::string name = "taf" + std::to_string(k + 1) + "=";
+        check(url.compare(at, name.size(), name) == 0, "parameters not taf1 to taf6 in order");
+        at += name.size();
+        const std::size_t end = k + 1 < expected.size() ? url.find('&', at) : url.size();
+        check(end != std::string::npos, "parameter missing");
+        check(percentDecode(url.substr(at, end - at)) == expected[k], "parameter does not decode to its entry");
+        at = end + 1;
+    }
+    return 0;
+}
