@@ -241,6 +241,9 @@ void frmMain::wireControls()
     connect(cmdProceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
 
     connect(cmdBackToMain, &QPushButton::clicked, this, &frmMain::cmdBackToMain_Click);
+    // Return presses the button that has the focus, as Space does.
+    for (QPushButton *b : {cmdProceed, cmdBackToMain})
+        b->setAutoDefault(true);
     RTB->viewport()->setMouseTracking(true); // RTB_MouseMove needs every move
     RTB->viewport()->installEventFilter(this);
     connect(RTB, &QTextEdit::textChanged, this, &frmMain::RTB_Change);

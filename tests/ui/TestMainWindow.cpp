@@ -519,6 +519,12 @@ void TestMainWindow::tabKey_followsDesignedOrderThroughCoveredView()
     QVERIFY(m.get<QLineEdit>(QStringLiteral("txtName_0"))->text().isEmpty());
     QCOMPARE(m.get<QComboBox>(QStringLiteral("cboMonth_0"))->currentIndex(), 0);
     QVERIFY(inFront(m.get<QWidget>(QStringLiteral("fraMain")), m.get<QWidget>(QStringLiteral("fraResult"))));
+
+    // Return presses the focused button too: the emptied names are refused.
+    m.get<QWidget>(QStringLiteral("cmdProceed"))->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(int(m.fakes.messageBoxes.shown.size()), 1);
+    QCOMPARE(text(m.fakes.messageBoxes.shown[0].text), QStringLiteral("Please Enter Your Name"));
 }
 
 void TestMainWindow::secondReading_leavesNothingOfTheFirst()
