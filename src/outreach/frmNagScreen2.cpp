@@ -73,10 +73,11 @@ QString softwareAreaText()
 using ui::Kind;
 using namespace ui::colours;
 
-// In the order of the design; the support text and the software-area text
-// are put in when the window loads.
+// In the order of the design; the support text, the software-area text and
+// the message box's text are put in when the window loads. The boxes show
+// their placeholders, which the form's checks compare with.
 constexpr ui::Control Controls[] = {
-    {Kind::Label, "Label1", nullptr, 1080, 240, 5625, 435, "Starbond v1.0", {"MS Sans Serif", 18}, Black},
+    {Kind::Label, "Label1", nullptr, 1080, 240, 5625, 435, ui::WindowTitle, {"MS Sans Serif", 18}, Black},
     {Kind::Picture, "Picture1", nullptr, 360, 217, 480, 480, "", {}, ui::Inherit, 0, "Starbond icon"},
     {Kind::Label, "Label2", nullptr, 120, 840, 6975, 1095, "", {"Verdana", 9.75, true}, Black, ui::Wrap},
     {Kind::CheckButton,
@@ -92,7 +93,18 @@ constexpr ui::Control Controls[] = {
     {Kind::Button, "cmdClose", nullptr, 6000, 2760, 1245, 375, "E&xit", {"MS Sans Serif", 8}},
     {Kind::CaptionFrame, "Frame2", nullptr, 120, 3240, 7065, 1455, "Refer A Friend", {"Verdana", 9.75, true}, Navy},
     // The boxes are named for what they ask: the text they show is a value.
-    {Kind::TextBox, "txtName", "Frame2", 85, 360, 3375, 285, "Your Name", {}, ui::Inherit, 0, "Your name"},
+    {Kind::TextBox,
+     "txtName",
+     "Frame2",
+     85,
+     360,
+     3375,
+     285,
+     modTellAFriend::NamePlaceholder.data(),
+     {},
+     ui::Inherit,
+     0,
+     "Your name"},
     {Kind::TextBox,
      "txtEmail",
      "Frame2",
@@ -100,7 +112,7 @@ constexpr ui::Control Controls[] = {
      360,
      3375,
      285,
-     "Your Email Address",
+     modTellAFriend::EmailPlaceholder.data(),
      {},
      ui::Inherit,
      0,
@@ -112,7 +124,7 @@ constexpr ui::Control Controls[] = {
      720,
      3375,
      285,
-     "Friend's Name",
+     modTellAFriend::FriendNamePlaceholder.data(),
      {},
      ui::Inherit,
      0,
@@ -124,25 +136,14 @@ constexpr ui::Control Controls[] = {
      720,
      3375,
      285,
-     "Friend's Email Address",
+     modTellAFriend::FriendEmailPlaceholder.data(),
      {},
      ui::Inherit,
      0,
      "Your friend's email address"},
     {Kind::Button, "cmdSubmit", "Frame2", 1920, 1080, 3375, 285, "Refer A Friend &Now", {"Verdana", 8.25, true}},
     // Below the frame's bottom edge: never seen, still reached by Tab.
-    {Kind::TextArea,
-     "txtMessage",
-     "Frame2",
-     4800,
-     3600,
-     1815,
-     495,
-     "Your Message\n",
-     {},
-     ui::Inherit,
-     0,
-     "Your message"},
+    {Kind::TextArea, "txtMessage", "Frame2", 4800, 3600, 1815, 495, "", {}, ui::Inherit, 0, "Your message"},
     {Kind::CaptionFrame,
      "Frame6",
      nullptr,
@@ -172,7 +173,7 @@ constexpr ui::Control Controls[] = {
 frmNagScreen2::frmNagScreen2(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmNagScreen2"));
-    setWindowTitle(ui::WindowTitle);
+    setWindowTitle(QString::fromUtf8(ui::WindowTitle));
     setFixedSize(ui::twips(11115), ui::twips(4725));
     ui::paintBackground(this, Qt::white);
 
@@ -195,6 +196,8 @@ frmNagScreen2::frmNagScreen2(QWidget *parent) : QWidget(parent, Qt::Window)
 
     ui::showPicture(Picture1, [](qreal ratio) { return ui::StarbondIconPicture(ui::twips(480), ratio); });
     Label3->setText(softwareAreaText());
+    // As designed: the placeholder, then a line break.
+    txtMessage->setPlainText(fromView(modTellAFriend::MessagePlaceholder) + u'\n');
     // Return presses the button that has the focus; the check box is no
     // button in that sense.
     for (QPushButton *b : {cmdClose, cmdSubmit})

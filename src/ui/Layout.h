@@ -52,6 +52,7 @@ void centreOnScreen(QWidget *window);
 void paintBackground(QWidget *widget, const QColor &colour);
 void setTextColour(QWidget *widget, const QColor &colour);
 
-inline const QString WindowTitle = QStringLiteral("Starbond v1.0");
+// The title bar of every window, and the big title of About and the exit screen.
+inline constexpr char WindowTitle[] = "Starbond v1.0";
 
 } // namespace ui

@@ -50,7 +50,7 @@ constexpr ui::Control Controls[] = {
      0,
      "Click here for more details on full branding"},
     {Kind::Line, "Line2", nullptr, -60, 2910, 7260, 0, "", {}, Cyan},
-    {Kind::Label, "Label2", nullptr, 750, 120, 0, 0, "Starbond v1.0", {"Verdana", 12, true}, Black},
+    {Kind::Label, "Label2", nullptr, 750, 120, 0, 0, ui::WindowTitle, {"Verdana", 12, true}, Black},
     {Kind::Label,
      "Label1",
      nullptr,
@@ -71,7 +71,7 @@ class frmAbout final : public QDialog
     explicit frmAbout(QWidget *parent) : QDialog(parent)
     {
         setObjectName(QStringLiteral("frmAbout"));
-        setWindowTitle(ui::WindowTitle);
+        setWindowTitle(QString::fromUtf8(ui::WindowTitle));
         setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                        Qt::WindowCloseButtonHint);
         setAttribute(Qt::WA_DeleteOnClose);
