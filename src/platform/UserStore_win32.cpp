@@ -1,6 +1,7 @@
 #include "platform/UserStore_win32.h"
 
 #include "platform/Backends.h"
+#include "platform/CodePages_win32.h"
 
 #include <algorithm>
 #include <windows.h>
@@ -41,30 +42,6 @@ UINT valueCodePage()
 {
     static const UINT codePage = keepsEveryByte(::GetACP()) ? ::GetACP() : 1252;
     return codePage;
-}
-
-std::wstring widen(const std::string &text, UINT codePage)
-{
-    if (text.empty())
-        return {};
-    const int size = static_cast<int>(text.size());
-    const int length = ::MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
-    if (length > 0)
-        ::MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), length);
-    return wide;
-}
-
-std::string narrow(const std::wstring &wide, UINT codePage)
-{
-    if (wide.empty())
-        return {};
-    const int size = static_cast<int>(wide.size());
-    const int length = ::WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
-    if (length > 0)
-        ::WideCharToMultiByte(codePage, 0, wide.data(), size, text.data(), length, nullptr, nullptr);
-    return text;
 }
 
 } // namespace
