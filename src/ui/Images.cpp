@@ -5,7 +5,9 @@
 #include <QLabel>
 #include <QResource>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 // Outside any namespace, as the resource's initialiser is a global symbol;
 // naming it keeps the images in the link from the static library.
@@ -29,6 +31,14 @@ QImage rawImage(const QString &name, int width, int height)
     for (int y = 0; y < height; ++y)
         std::memcpy(image.scanLine(y), bytes.constData() + qsizetype(y) * width * 4, std::size_t(width) * 4);
     return image;
+}
+
+// The sizes the icon is drawn in: 16, 32 and 48 pixels, and their doubles.
+constexpr int IconSizes[] = {16, 32, 48, 64, 96};
+
+QImage iconImage(int size)
+{
+    return rawImage(QStringLiteral("icon%1.rgba").arg(size), size, size);
 }
 
 // An image drawn at 1x or 2x as a pixmap of the screen's pixels: ratios in
@@ -84,17 +94,20 @@ namespace ui
 QIcon StarbondIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 96})
-        icon.addPixmap(QPixmap::fromImage(rawImage(QStringLiteral("icon%1.rgba").arg(size), size, size)));
+    for (int size : IconSizes)
+        icon.addPixmap(QPixmap::fromImage(iconImage(size)));
     return icon;
 }
 
 QPixmap StarbondIconPicture(int size, qreal devicePixelRatio)
 {
-    // The icon's nearest size at or above the pixels wanted, made to fit.
+    // The icon's nearest size at or above the pixels wanted, made to fit:
+    // only that one image is read.
     const QSize logical(size, size);
-    const QSize pixels = (QSizeF(logical) * devicePixelRatio).toSize();
-    return forRatio(StarbondIcon().pixmap(pixels, 1.0).toImage(), logical, devicePixelRatio);
+    const int pixels = (QSizeF(logical) * devicePixelRatio).toSize().width();
+    const int *nearest = std::find_if(std::begin(IconSizes), std::end(IconSizes), [&](int s) { return s >= pixels; });
+    return forRatio(iconImage(nearest == std::end(IconSizes) ? IconSizes[std::size(IconSizes) - 1] : *nearest), logical,
+                    devicePixelRatio);
 }
 
 QPixmap StarPicture(qreal devicePixelRatio)
