@@ -1,7 +1,6 @@
 #include "ui/Layout.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QPalette>
 #include <QScreen>
 #include <QWidget>
@@ -38,17 +37,6 @@ void initAppearance()
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     QApplication::setFont(verdana(8.25));
-}
-
-QLabel *label(QWidget *parent, const QString &name, const QString &text, const QFont &font, const QColor &colour)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setTextFormat(Qt::PlainText);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    l->setFont(font);
-    setTextColour(l, colour);
-    return l;
 }
 
 void centreOnScreen(QWidget *window)

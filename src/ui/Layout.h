@@ -7,7 +7,6 @@
 #include <QRect>
 #include <QString>
 
-class QLabel;
 class QWidget;
 
 namespace ui
@@ -41,9 +40,6 @@ QFont verdana(double points, bool bold = false, bool underline = false);
 
 // Family substitutions and the like; call once after QApplication exists.
 void initAppearance();
-
-// A plain-text label, its text at the top left, in the given font and colour.
-QLabel *label(QWidget *parent, const QString &name, const QString &text, const QFont &font, const QColor &colour);
 
 // Puts a top-level window in the centre of its screen.
 void centreOnScreen(QWidget *window);
