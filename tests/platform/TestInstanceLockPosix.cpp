@@ -3,6 +3,7 @@
 
 #include "platform/Backends.h"
 #include "platform/InstanceLock_posix.h"
+#include "support/Child.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,14 +19,7 @@ namespace
 
 bool acquiredInAnotherProcess()
 {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        platform::FlockInstanceLock lock;
-        ::_exit(lock.acquire() ? 0 : 1);
-    }
-    int status = -1;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return testchild::wait(testchild::start([] { return platform::FlockInstanceLock().acquire(); })) == 0;
 }
 
 bool isOwn(const QByteArray &path, mode_t type, mode_t mode)

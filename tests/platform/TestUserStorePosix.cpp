@@ -1,4 +1,5 @@
 #include "platform/UserStore_posix.h"
+#include "support/Child.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -45,26 +46,6 @@ void writeFile(const std::string &path, const QByteArray &content)
 QStringList entries(const QString &dir)
 {
     return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-}
-
-// The body in a forked child, which exits 0 where it returns true. An alarm
-// ends a child that hangs, and waitChild() then gives -SIGALRM.
-pid_t startChild(const std::function<bool()> &body)
-{
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::alarm(10);
-        ::_exit(body() ? 0 : 1);
-    }
-    return child;
-}
-
-int waitChild(pid_t child)
-{
-    int status = 0;
-    if (::waitpid(child, &status, 0) != child)
-        return -1000;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
 }
 
 } // namespace
@@ -190,7 +171,7 @@ class TestUserStorePosix : public QObject
             QCOMPARE(::chown(dir.c_str(), nobody, nobody), 0);
             QCOMPARE(::chown(store.filePath().c_str(), nobody, nobody), 0);
             QCOMPARE(::chmod(dir.c_str(), 0500), 0);
-            written = waitChild(startChild([&] {
+            written = testchild::wait(testchild::start([&] {
                           return ::setgid(nobody) == 0 && ::setuid(nobody) == 0 && !store.write("Settings", "a", "2");
                       })) != 0;
         } else {
@@ -235,9 +216,9 @@ class TestUserStorePosix : public QObject
         }, is{};
         ::lstat(path.c_str(), &was);
 
-        QCOMPARE(
-            waitChild(startChild([&] { return !store.read("Settings", "a") && !store.write("Settings", "a", "1"); })),
-            0);
+        QCOMPARE(testchild::wait(testchild::start(
+                     [&] { return !store.read("Settings", "a") && !store.write("Settings", "a", "1"); })),
+                 0);
         QCOMPARE(entries(tmp.path()), before);
         QVERIFY(::lstat(path.c_str(), &is) == 0 && is.st_ino == was.st_ino && is.st_mode == was.st_mode);
     }
@@ -290,7 +271,7 @@ class TestUserStorePosix : public QObject
         QTemporaryDir tmp;
         FileUserStore store(tmp.path().toStdString());
         const auto writer = [&](const std::string &prefix) {
-            return startChild([&store, prefix] {
+            return testchild::start([&store, prefix] {
                 for (int i = 0; i < 40; ++i)
                     if (!store.write("Settings", prefix + std::to_string(i), "1"))
                         return false;
@@ -299,8 +280,8 @@ class TestUserStorePosix : public QObject
         };
         const pid_t a = writer("a");
         const pid_t b = writer("b");
-        QCOMPARE(waitChild(a), 0);
-        QCOMPARE(waitChild(b), 0);
+        QCOMPARE(testchild::wait(a), 0);
+        QCOMPARE(testchild::wait(b), 0);
         for (int i = 0; i < 40; ++i) {
             QCOMPARE(store.read("Settings", "a" + std::to_string(i)), std::optional<std::string>("1"));
             QCOMPARE(store.read("Settings", "b" + std::to_string(i)), std::optional<std::string>("1"));
@@ -335,21 +316,20 @@ class TestUserStorePosix : public QObject
         for (; kills < 300 && clock.elapsed() < 10000; ++kills) {
             int ready[2];
             QCOMPARE(::pipe(ready), 0);
-            const pid_t child = ::fork();
-            if (child == 0) {
-                ::alarm(10);
+            const pid_t child = testchild::start([&] {
                 ::close(ready[0]);
                 ::close(ready[1]); // the parent reads end of file: writing begins
                 for (int n = last + 1;; ++n)
                     store.write("Settings", "v", version(n));
-            }
+                return false;
+            });
             ::close(ready[1]);
             char none;
             QCOMPARE(::read(ready[0], &none, 1), ssize_t(0));
             ::close(ready[0]);
             std::this_thread::sleep_for(std::uniform_real_distribution<double>(0, 2)(random) * writeTime);
             ::kill(child, SIGKILL);
-            QCOMPARE(waitChild(child), -SIGKILL);
+            QCOMPARE(testchild::wait(child), -SIGKILL);
 
             const QByteArray bytes = fileBytes(store.filePath());
             const int n = bytes.startsWith("[Settings]\nv=") ? std::atoi(bytes.constData() + 13) : -1;
@@ -377,7 +357,7 @@ class TestUserStorePosix : public QObject
         QVERIFY(store.write("Settings", "a", "1"));
         const QByteArray before = fileBytes(store.filePath());
 
-        const pid_t child = startChild([&] {
+        const pid_t child = testchild::start([&] {
             ::signal(SIGXFSZ, SIG_IGN);
             rlimit limit{};
             ::getrlimit(RLIMIT_FSIZE, &limit);
@@ -385,7 +365,7 @@ class TestUserStorePosix : public QObject
             ::setrlimit(RLIMIT_FSIZE, &limit);
             return !store.write("Settings", "b", std::string(4096, 'x'));
         });
-        QCOMPARE(waitChild(child), 0); // the write reported its failure
+        QCOMPARE(testchild::wait(child), 0); // the write reported its failure
 
         QCOMPARE(fileBytes(store.filePath()), before);
         QCOMPARE(store.read("Settings", "a"), std::optional<std::string>("1"));
