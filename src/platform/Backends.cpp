@@ -90,9 +90,9 @@ Services &services()
     return current;
 }
 
-void ShowMessage(const std::string &text, MsgIcon icon)
+void showMessage(std::string_view text, MsgIcon icon)
 {
-    services().messageBoxes->show(text, icon, MsgButtons::Ok);
+    services().messageBoxes->show(std::string(text), icon, MsgButtons::Ok);
 }
 
 } // namespace platform

@@ -1,29 +1,27 @@
-#include "reading/Persons.h"
+#include "reading/BirthData.h"
+
+#include "reading/Text.h"
 
 #include <charconv>
-#include <string_view>
 
-namespace modStarbond
+namespace reading
 {
-
-std::array<PersonEntry, 2> Persons{};
-
 namespace
 {
 
-constexpr int kFebruary = 1;
-constexpr int kLastDayPosition = 30; // the 31st
+constexpr int February = 1;
+constexpr int LastDayPosition = 30; // the 31st
 
-bool IsThirtyDayMonth(int monthPosition)
+bool isThirtyDayMonth(int monthPosition)
 {
     return monthPosition == 3 || monthPosition == 5 || monthPosition == 8 || monthPosition == 10;
 }
 
 // A year text that is not a whole number cannot come from the pick-list; it
 // counts as a common year.
-bool IsLeapYear(const std::string &yearText)
+bool isLeapYear(const std::string &yearText)
 {
-    const std::string text = TrimBlanks(yearText);
+    const std::string text = trimBlanks(yearText);
     int year = 0;
     const char *end = text.data() + text.size();
     auto [ptr, ec] = std::from_chars(text.data(), end, year);
@@ -32,13 +30,13 @@ bool IsLeapYear(const std::string &yearText)
     return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
 }
 
-std::optional<InputFault> DateFault(const BirthInput &in)
+std::optional<InputFault> dateFault(const BirthInput &in)
 {
-    if (in.monthPosition == kFebruary) {
-        const int firstBadPosition = IsLeapYear(in.yearText) ? 29 : 28;
+    if (in.monthPosition == February) {
+        const int firstBadPosition = isLeapYear(in.yearText) ? 29 : 28;
         if (in.dayPosition >= firstBadPosition)
             return InputFault{FaultKind::WrongDate, "Please Enter Correct Date Or Month!", std::nullopt};
-    } else if (IsThirtyDayMonth(in.monthPosition) && in.dayPosition >= kLastDayPosition) {
+    } else if (isThirtyDayMonth(in.monthPosition) && in.dayPosition >= LastDayPosition) {
         return InputFault{FaultKind::WrongDate, "Please Enter Correct Date Or Month !", std::nullopt};
     }
     return std::nullopt;
@@ -51,7 +49,7 @@ struct SignCut {
     std::string_view from;
 };
 
-constexpr std::array<SignCut, 12> kSignCuts{{
+constexpr std::array<SignCut, 12> SignCuts{{
     {"January", 20, "Capricorn", "Aquarius"},
     {"February", 19, "Aquarius", "Pisces"},
     {"March", 21, "Pisces", "Aries"},
@@ -71,7 +69,7 @@ struct SignRuler {
     PlanetCode planet;
 };
 
-constexpr std::array<SignRuler, 12> kRulers{{
+constexpr std::array<SignRuler, 12> Rulers{{
     {"Aries", 2},
     {"Taurus", 3},
     {"Gemini", 4},
@@ -88,52 +86,35 @@ constexpr std::array<SignRuler, 12> kRulers{{
 
 } // namespace
 
-std::optional<InputFault> FirstInputFault(const std::array<BirthInput, 2> &input)
+std::optional<InputFault> firstInputFault(const Couple &input)
 {
-    if (TrimBlanks(input[0].nameText).empty())
+    if (trimBlanks(input[0].nameText).empty())
         return InputFault{FaultKind::MissingName, "Please Enter Your Name", 0};
-    if (TrimBlanks(input[1].nameText).empty())
+    if (trimBlanks(input[1].nameText).empty())
         return InputFault{FaultKind::MissingName, "Please Enter Your Partner's Name", 1};
     for (const BirthInput &person : input) {
-        if (auto fault = DateFault(person))
+        if (auto fault = dateFault(person))
             return fault;
     }
     return std::nullopt;
 }
 
-std::string ComputeSunSign(const std::string &monthName, int day)
+std::string_view sunSign(std::string_view monthName, int day)
 {
-    for (const SignCut &cut : kSignCuts) {
+    for (const SignCut &cut : SignCuts) {
         if (cut.month == monthName)
-            return std::string(day < cut.cutOffDay ? cut.before : cut.from);
+            return day < cut.cutOffDay ? cut.before : cut.from;
     }
     return {};
 }
 
-PlanetCode RulingPlanet(const std::string &sunSign)
+PlanetCode rulingPlanet(std::string_view sign)
 {
-    for (const SignRuler &ruler : kRulers) {
-        if (ruler.sign == sunSign)
+    for (const SignRuler &ruler : Rulers) {
+        if (ruler.sign == sign)
             return ruler.planet;
     }
     return NoPlanet;
 }
 
-void FillPersons(const std::array<BirthInput, 2> &input)
-{
-    for (std::size_t i = 0; i < Persons.size(); ++i) {
-        PersonEntry &person = Persons[i];
-        person.name = TrimBlanks(input[i].nameText);
-        // Wide enough for any position: those beyond the pick-list never come
-        // from it, but must not overflow.
-        person.day = static_cast<std::int16_t>(std::int64_t{input[i].dayPosition} + 1);
-        person.monthName = TrimBlanks(input[i].monthText);
-        person.sunSign = ComputeSunSign(person.monthName, person.day);
-        // Slot 2 is never written by a reading.
-        person.Planets[0] = RulingPlanet(person.sunSign);
-        person.Planets[1] = NoPlanet;
-        person.PlanetPos = 0;
-    }
-}
-
-} // namespace modStarbond
+} // namespace reading

@@ -1,17 +1,11 @@
-#include "outreach/TellAFriend.h"
+#include "outreach/Referral.h"
 
 #include "Hosts.h"
 #include "outreach/Links.h"
+#include "reading/Text.h"
 
-namespace modTellAFriend
+namespace outreach
 {
-
-std::string ReferrerName;
-std::string ReferrerEmail;
-std::string ReferralMessage;
-std::string FriendName;
-std::string FriendEmail;
-
 namespace
 {
 
@@ -20,7 +14,7 @@ bool missing(std::string_view value, std::string_view placeholder)
     return value.empty() || value == placeholder;
 }
 
-std::string_view AddressProblem(std::string_view email, std::string_view friendEmail)
+std::string_view addressFault(std::string_view email, std::string_view friendEmail)
 {
     if (email == friendEmail)
         return "Please Enter Distinct Email Addresses";
@@ -33,7 +27,7 @@ std::string_view AddressProblem(std::string_view email, std::string_view friendE
 
 } // namespace
 
-std::string_view MissingEntry(const FormEntries &trimmed)
+std::string_view missingEntry(const Referral &trimmed)
 {
     if (missing(trimmed.name, NamePlaceholder))
         return "Please Enter Your Name";
@@ -48,7 +42,24 @@ std::string_view MissingEntry(const FormEntries &trimmed)
     return {};
 }
 
-std::string PercentEncode(std::string_view text)
+Referral trimmed(const Referral &typed)
+{
+    using reading::trimBlanks;
+    return {trimBlanks(typed.name), trimBlanks(typed.email), trimBlanks(typed.message), trimBlanks(typed.friendName),
+            trimBlanks(typed.friendEmail)};
+}
+
+std::optional<std::string_view> firstReferralFault(const Referral &trimmed)
+{
+    std::string_view fault = addressFault(trimmed.email, trimmed.friendEmail);
+    if (fault.empty())
+        fault = missingEntry(trimmed);
+    if (fault.empty())
+        return std::nullopt;
+    return fault;
+}
+
+std::string percentEncoded(std::string_view text)
 {
     static constexpr char hex[] = "0123456789ABCDEF";
     std::string encoded;
@@ -69,43 +80,12 @@ std::string PercentEncode(std::string_view text)
     return encoded;
 }
 
-std::string BuildReferralUrl(const FormEntries &trimmed)
+std::string referralUrl(const Referral &trimmed)
 {
-    const std::string productRoot = modHelp::SiteUrl(hosts::Product, "/");
-    return modHelp::SiteUrl(hosts::Board, "/qzvs-refer-a-friend.php") + "?taf1=" + PercentEncode(trimmed.name) +
-           "&taf2=" + PercentEncode(trimmed.email) + "&taf3=" + PercentEncode(trimmed.message) +
-           "&taf4=" + PercentEncode(trimmed.friendName) + "&taf5=" + PercentEncode(trimmed.friendEmail) +
-           "&taf6=" + PercentEncode(productRoot);
+    return siteUrl(hosts::Board, "/qzvs-refer-a-friend.php") + "?taf1=" + percentEncoded(trimmed.name) +
+           "&taf2=" + percentEncoded(trimmed.email) + "&taf3=" + percentEncoded(trimmed.message) +
+           "&taf4=" + percentEncoded(trimmed.friendName) + "&taf5=" + percentEncoded(trimmed.friendEmail) +
+           "&taf6=" + percentEncoded(siteUrl(hosts::Product, "/"));
 }
 
-void StoreEntries(const FormEntries &typed)
-{
-    ReferrerName = TrimBlanks(typed.name);
-    ReferrerEmail = TrimBlanks(typed.email);
-    ReferralMessage = TrimBlanks(typed.message);
-    FriendName = TrimBlanks(typed.friendName);
-    FriendEmail = TrimBlanks(typed.friendEmail);
-}
-
-FormEntries StoredEntries()
-{
-    return {ReferrerName, ReferrerEmail, ReferralMessage, FriendName, FriendEmail};
-}
-
-std::optional<std::string> FirstReferralFault(const FormEntries &trimmed)
-{
-    std::string_view fault = AddressProblem(trimmed.email, trimmed.friendEmail);
-    if (fault.empty())
-        fault = MissingEntry(trimmed);
-    if (fault.empty())
-        return std::nullopt;
-    return std::string(fault);
-}
-
-void SendReferral()
-{
-    ReferralUrl = BuildReferralUrl(StoredEntries());
-    OpenReferralUrl();
-}
-
-} // namespace modTellAFriend
+} // namespace outreach

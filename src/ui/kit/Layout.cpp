@@ -1,4 +1,4 @@
-#include "ui/Layout.h"
+#include "ui/kit/Layout.h"
 
 #include <QApplication>
 #include <QPalette>

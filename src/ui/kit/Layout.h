@@ -7,6 +7,8 @@
 #include <QRect>
 #include <QString>
 
+#include <string_view>
+
 class QWidget;
 
 namespace ui
@@ -47,6 +49,12 @@ void centreOnScreen(QWidget *window);
 // Fills a widget's background with a solid colour (frames, labels).
 void paintBackground(QWidget *widget, const QColor &colour);
 void setTextColour(QWidget *widget, const QColor &colour);
+
+// A text of the program's own (UTF-8) for a widget.
+inline QString qString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // The title bar of every window, and the big title of About and the exit screen.
 inline constexpr char WindowTitle[] = "Starbond v1.0";
