@@ -172,7 +172,7 @@ void testTopmost()
     RECT before{};
     GetWindowRect(hwnd, &before);
     CHECK((GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) == 0);
-    platform::win32::SetTopmost(reinterpret_cast<std::uintptr_t>(hwnd));
+    platform::win32::setTopmost(reinterpret_cast<std::uintptr_t>(hwnd));
     CHECK((GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
     CHECK(IsWindowVisible(hwnd));
     RECT after{};
