@@ -42,26 +42,26 @@ std::optional<InputFault> dateFault(const BirthInput &in)
     return std::nullopt;
 }
 
+// A month's two signs, by the day the later one starts; in calendar order.
 struct SignCut {
-    std::string_view month;
     int cutOffDay;
     std::string_view before;
     std::string_view from;
 };
 
 constexpr std::array<SignCut, 12> SignCuts{{
-    {"January", 20, "Capricorn", "Aquarius"},
-    {"February", 19, "Aquarius", "Pisces"},
-    {"March", 21, "Pisces", "Aries"},
-    {"April", 21, "Aries", "Taurus"},
-    {"May", 21, "Taurus", "Gemini"},
-    {"June", 21, "Gemini", "Cancer"},
-    {"July", 21, "Cancer", "Leo"},
-    {"August", 21, "Leo", "Virgo"},
-    {"September", 21, "Virgo", "Libra"},
-    {"October", 21, "Libra", "Scorpio"},
-    {"November", 21, "Scorpio", "Sagittarius"},
-    {"December", 21, "Sagittarius", "Capricorn"},
+    {20, "Capricorn", "Aquarius"},
+    {19, "Aquarius", "Pisces"},
+    {21, "Pisces", "Aries"},
+    {21, "Aries", "Taurus"},
+    {21, "Taurus", "Gemini"},
+    {21, "Gemini", "Cancer"},
+    {21, "Cancer", "Leo"},
+    {21, "Leo", "Virgo"},
+    {21, "Virgo", "Libra"},
+    {21, "Libra", "Scorpio"},
+    {21, "Scorpio", "Sagittarius"},
+    {21, "Sagittarius", "Capricorn"},
 }};
 
 struct SignRuler {
@@ -101,9 +101,11 @@ std::optional<InputFault> firstInputFault(const Couple &input)
 
 std::string_view sunSign(std::string_view monthName, int day)
 {
-    for (const SignCut &cut : SignCuts) {
-        if (cut.month == monthName)
+    for (std::size_t month = 0; month < MonthNames.size(); ++month) {
+        if (MonthNames[month] == monthName) {
+            const SignCut &cut = SignCuts[month];
             return day < cut.cutOffDay ? cut.before : cut.from;
+        }
     }
     return {};
 }

@@ -17,6 +17,11 @@ namespace reading
 using PlanetCode = std::int16_t;
 inline constexpr PlanetCode NoPlanet = -1;
 
+// The months as the pick-lists show them, in calendar order.
+inline constexpr std::array<std::string_view, 12> MonthNames{"January",   "February", "March",    "April",
+                                                             "May",       "June",     "July",     "August",
+                                                             "September", "October",  "November", "December"};
+
 // What one person's input controls hold, as the checks see it.
 struct BirthInput {
     std::string nameText;  // untrimmed

@@ -53,9 +53,6 @@ const EntryNames &namesOf(Whose whose)
     return whose == Whose::User ? UserEntry : PartnerEntry;
 }
 
-constexpr const char *Months[] = {"January", "February", "March",     "April",   "May",      "June",
-                                  "July",    "August",   "September", "October", "November", "December"};
-
 bool isNameCharacter(int code)
 {
     return (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') || code == 8 || code == ' ';
@@ -130,8 +127,8 @@ PersonEntry::PersonEntry(Whose whose, QWidget *parent) : Group(parent, namesOf(w
 
     for (int n = 1; n <= 31; ++n)
         m_day->addItem(QString::number(n));
-    for (const char *month : Months)
-        m_month->addItem(QString::fromLatin1(month));
+    for (std::string_view month : reading::MonthNames)
+        m_month->addItem(qString(month));
     for (int y = 1900; y <= 2050; ++y)
         m_year->addItem(QString::number(y));
     clear();
