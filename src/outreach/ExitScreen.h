@@ -32,8 +32,10 @@ class ExitScreen final : public QWidget
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
-  private:
+  private slots:
     void visitHomePage();
+
+  private:
 
     app::Shutdown &m_shutdown;
     QPushButton *m_visit;

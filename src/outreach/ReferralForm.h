@@ -26,6 +26,9 @@ class ReferralForm final : public ui::CaptionFrame
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
+  private slots:
+    void send();
+
   private:
     struct Box {
         QWidget *widget;
@@ -33,7 +36,6 @@ class ReferralForm final : public ui::CaptionFrame
         bool refusesBlanks;
     };
 
-    void send();
     Referral typed() const;
     void clearPlaceholder(const Box &box);
     void restorePlaceholder(const Box &box);

@@ -32,10 +32,12 @@ class MainWindow final : public QMainWindow
   protected:
     void closeEvent(QCloseEvent *event) override;
 
-  private:
-    void makeMenus();
+  private slots:
     void showReading();
     void askAnotherReading();
+
+  private:
+    void makeMenus();
 
     app::Shutdown &m_shutdown;
     InputView *m_input;

@@ -35,11 +35,13 @@ class ResultView final : public Frame
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-  private:
+  private slots:
     void showPage(int tab);
+    void emptyOwnClipboard();
+
+  private:
     void showCompatibility(const std::vector<reading::TextRun> &runs);
     void browseRecords(int person, reading::RecordMove (*move)(reading::Person &));
-    void emptyOwnClipboard();
 
     QPushButton *m_back;
     Frame *m_compatibilityPage;
