@@ -133,7 +133,7 @@ Sample runOffscreen(const std::string &program)
 }
 
 // Offscreen under callgrind: the instructions the process executes up to its
-// first paint (first_paint ends it there), or -1 without valgrind.
+// first paint (first_paint ends it there), or -1 without valgrind or a paint.
 long long instructionsToFirstPaint(const std::string &program, const std::string &base)
 {
     const std::string out = base + "/callgrind.out";
@@ -145,7 +145,16 @@ long long instructionsToFirstPaint(const std::string &program, const std::string
         execlp("valgrind", "valgrind", "--tool=callgrind", file.c_str(), program.c_str(), static_cast<char *>(nullptr));
         _exit(127);
     }
-    waitpid(pid, nullptr, 0);
+    // A first paint that first_paint misses would leave it running.
+    const auto deadline = Clock::now() + std::chrono::seconds(120);
+    while (waitpid(pid, nullptr, WNOHANG) == 0) {
+        if (Clock::now() > deadline) {
+            kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
+            return -1;
+        }
+        usleep(20000);
+    }
     std::ifstream in(out);
     for (std::string line; std::getline(in, line);)
         if (line.rfind("summary: ", 0) == 0 || line.rfind("totals: ", 0) == 0)
@@ -162,7 +171,7 @@ bool countInstructions(const std::string &program, const std::string &yardstick,
     const long long p = instructionsToFirstPaint(program, base);
     const long long y = instructionsToFirstPaint(yardstick, base);
     if (p <= 0 || y <= 0) {
-        std::fprintf(stderr, "no count: --instructions needs valgrind\n");
+        std::fprintf(stderr, "no count: --instructions needs valgrind, and a first paint within 2 minutes\n");
         return false;
     }
     std::printf("instructions to the first paint, offscreen (callgrind)\n");
