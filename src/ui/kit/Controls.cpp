@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
 #include <QTabBar>
 #include <QTextEdit>
 
@@ -50,7 +52,9 @@ W *finish(W *w, const Control &c, Colour colour = Colour::Text, Font font = Font
     w->setObjectName(QString::fromLatin1(c.name));
     if (c.accessibleName)
         w->setAccessibleName(QString::fromUtf8(c.accessibleName));
-    if (c.face.points > 0 && font == Font::Own)
+    // A font or colour the control has already is not set again: setting one
+    // makes a pick-list build its popup at once.
+    if (c.face.points > 0 && font == Font::Own && fontOf(c.face) != w->font())
         w->setFont(fontOf(c.face));
     if (c.colour != Inherit && colour == Colour::Text)
         setTextColour(w, QColor::fromRgb(c.colour));
@@ -90,10 +94,20 @@ Frame::Frame(QWidget *parent, const Control &c) : QFrame(parent)
     finish(this, c, Colour::Fill);
 }
 
-Group::Group(QWidget *parent, const Control &c) : QGroupBox(textOf(c), parent)
+Group::Group(QWidget *parent, const Control &c) : QGroupBox(textOf(c), parent), m_captionFont(fontOf(c.face))
 {
     paintBackground(this, QColor::fromRgb(c.colour));
-    finish(this, c, Colour::Fill);
+    finish(this, c, Colour::Fill, Font::Parent);
+}
+
+void Group::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    option.fontMetrics = QFontMetrics(m_captionFont);
+    painter.setFont(m_captionFont);
+    painter.drawComplexControl(QStyle::CC_GroupBox, option);
 }
 
 CaptionFrame::CaptionFrame(QWidget *parent, const Control &c)

@@ -61,12 +61,19 @@ class Frame : public QFrame
     Frame(QWidget *parent, const Control &control);
 };
 
-// A frame with its caption in the etched border, filled with its colour.
+// A frame with its caption in the etched border, filled with its colour. The
+// row's face is the caption's alone: the controls inside keep the window's.
 class Group : public QGroupBox
 {
     Q_OBJECT
   public:
     Group(QWidget *parent, const Control &control);
+
+  protected:
+    void paintEvent(QPaintEvent *event) override;
+
+  private:
+    QFont m_captionFont;
 };
 
 // A frame filled with one colour, its caption drawn into the etched border.

@@ -56,6 +56,9 @@ void paintBackground(QWidget *widget, const QColor &colour)
 void setTextColour(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();
+    if (palette.color(QPalette::WindowText) == colour && palette.color(QPalette::ButtonText) == colour &&
+        palette.color(QPalette::Text) == colour)
+        return;
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::ButtonText, colour);
     palette.setColor(QPalette::Text, colour);
