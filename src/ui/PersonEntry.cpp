@@ -125,12 +125,18 @@ PersonEntry::PersonEntry(Whose whose, QWidget *parent) : Group(parent, namesOf(w
     m_year = row(3, "Year", "date of birth: year", pickList,
                  {names.year, 2220, 1080, 900, 315, "", Regular, colours::Black});
 
-    for (int n = 1; n <= 31; ++n)
-        m_day->addItem(QString::number(n));
+    const auto numbers = [](int first, int last) {
+        QStringList texts;
+        for (int n = first; n <= last; ++n)
+            texts << QString::number(n);
+        return texts;
+    };
+    m_day->addItems(numbers(1, 31));
+    QStringList months;
     for (std::string_view month : reading::MonthNames)
-        m_month->addItem(qString(month));
-    for (int y = 1900; y <= 2050; ++y)
-        m_year->addItem(QString::number(y));
+        months << qString(month);
+    m_month->addItems(months);
+    m_year->addItems(numbers(1900, 2050));
     clear();
     m_name->installEventFilter(this);
 }
