@@ -27,33 +27,28 @@ MainWindow::MainWindow(Promotion onTop, app::Shutdown &shutdown) : QMainWindow(n
     setFont(verdana(8.25));
 
     // A frame, so that a point on the two views finds the one in front.
-    auto *client = frame(this, {"client", 0, 0, 8250, 6270, "", {}, colours::White});
-    client->setFixedSize(client->size());
-    setCentralWidget(client);
-    new PromotionStrip(onTop, client);
-    m_input = new InputView(client);
-    m_result = new ResultView(client);
-    auto *forum = link(client, {"Label14",
-                                1590,
-                                30,
-                                5070,
-                                435,
-                                "The Most Popular Online Mystic Discussion Forum. Click Here To Visit Velmora Now.",
-                                {"Verdana", 8.25, true, true},
-                                colours::Black,
-                                Centre | Wrap});
+    m_client = frame(this, {"client", 0, 0, 8250, 6270, "", {}, colours::White});
+    m_client->setFixedSize(m_client->size());
+    setCentralWidget(m_client);
+    new PromotionStrip(onTop, m_client);
+    m_input = new InputView(m_client);
+    auto *forum = link(m_client, {"Label14",
+                                  1590,
+                                  30,
+                                  5070,
+                                  435,
+                                  "The Most Popular Online Mystic Discussion Forum. Click Here To Visit Velmora Now.",
+                                  {"Verdana", 8.25, true, true},
+                                  colours::Black,
+                                  Centre | Wrap});
     connect(forum, &LinkLabel::clicked, this, [] { outreach::openPage(outreach::Page::Home); });
     connect(m_input, &InputView::readingAsked, this, &MainWindow::showReading);
-    connect(m_result, &ResultView::anotherReadingAsked, this, &MainWindow::askAnotherReading);
     makeMenus();
 
-    // The same keyboard order whichever view is in front, so that the Tab key
-    // reaches the covered view too; the chain leads back to the first box.
-    const QList<QWidget *> order =
-        m_input->keyboardOrder() + QList<QWidget *>{m_result->backButton(), m_result->tabStrip(), m_input->picture(),
-                                                    m_result->compatibilityBox()};
+    const QList<QWidget *> order = m_input->keyboardOrder() + QList<QWidget *>{m_input->picture()};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
+    m_client->installEventFilter(this);
 
     setFixedSize(sizeHint()); // before the native window exists
     centreOnScreen(this);
@@ -101,6 +96,36 @@ void MainWindow::makeMenus()
     action(nullptr, "mnuMakeMoney", QStringLiteral("Make Money &Online"), page(outreach::Page::FullBrand));
 }
 
+ResultView *MainWindow::resultView()
+{
+    if (m_result)
+        return m_result;
+    m_result = new ResultView(m_client);
+    m_result->stackUnder(m_input);
+    m_result->show();
+    connect(m_result, &ResultView::anotherReadingAsked, this, &MainWindow::askAnotherReading);
+    // The same keyboard order whichever view is in front, so that the Tab key
+    // reaches the covered view too: the result view's controls go between the
+    // reading button and the picture, its text after the picture; the chain
+    // leads back to the first box.
+    QWidget *const order[] = {m_input->keyboardOrder().constLast(), m_result->backButton(), m_result->tabStrip(),
+                              m_input->picture(), m_result->compatibilityBox()};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+    return m_result;
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_client && event->type() == QEvent::Paint) {
+        m_client->removeEventFilter(this);
+        QMetaObject::invokeMethod(this, &MainWindow::drawn, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { resultView(); }, Qt::QueuedConnection);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void MainWindow::showReading()
 {
     const reading::Couple input = m_input->input();
@@ -113,7 +138,7 @@ void MainWindow::showReading()
             m_input->focusName(*fault->focusPerson);
         return;
     }
-    m_result->showReading(reading::readingOf(input));
+    resultView()->showReading(reading::readingOf(input));
     m_result->raise();
 }
 

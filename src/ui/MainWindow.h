@@ -29,8 +29,13 @@ class MainWindow final : public QMainWindow
   public:
     MainWindow(Promotion onTop, app::Shutdown &shutdown);
 
+  signals:
+    // The window has been drawn for the first time.
+    void drawn();
+
   protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
   private slots:
     void showReading();
@@ -38,10 +43,14 @@ class MainWindow final : public QMainWindow
 
   private:
     void makeMenus();
+    // The result view lies beneath the input view until the first reading, so
+    // it is made once the window has been drawn, or when first needed.
+    ResultView *resultView();
 
     app::Shutdown &m_shutdown;
     InputView *m_input;
-    ResultView *m_result;
+    QWidget *m_client;
+    ResultView *m_result = nullptr;
     QPointer<outreach::ExitScreen> m_exitScreen;
 };
 

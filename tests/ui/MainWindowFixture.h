@@ -41,8 +41,10 @@ struct MainWindow {
         window = new ui::MainWindow(ui::Promotion::AsLaidOut, shutdown);
         window->show();
         QApplication::setActiveWindow(window);
-        if (!QTest::qWaitForWindowExposed(window))
-            qWarning("main window not exposed");
+        // Drawn, and the result view made after it.
+        if (!QTest::qWaitForWindowExposed(window) ||
+            !QTest::qWaitFor([this] { return window->findChild<QWidget *>(QStringLiteral("fraResult")); }))
+            qWarning("main window not drawn whole");
     }
     ~MainWindow() { delete window.data(); }
     MainWindow(const MainWindow &) = delete;
