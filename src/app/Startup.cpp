@@ -57,11 +57,23 @@ int runProgram()
 {
     platform::installQtServices();
     Shutdown shutdown;
-    startApplication(shutdown);
+    // Until the main window is drawn, the plugin folders are put aside: the
+    // style's first pictures would otherwise load every image-format plugin
+    // to read two of Qt's own PNG files, which it reads itself (the program's
+    // pictures are pixels), and that costs more than much of the window. The
+    // platform plugin and the style are loaded by then.
+    QApplication::style();
+    const QStringList pluginFolders = QCoreApplication::libraryPaths();
+    QCoreApplication::setLibraryPaths({});
+    const auto restore = [pluginFolders] { QCoreApplication::setLibraryPaths(pluginFolders); };
+    if (ui::MainWindow *window = startApplication(shutdown))
+        QObject::connect(window, &ui::MainWindow::drawn, restore);
+    else
+        restore();
     return QApplication::exec();
 }
 
-void startApplication(Shutdown &shutdown)
+ui::MainWindow *startApplication(Shutdown &shutdown)
 {
     ui::initAppearance();
     QApplication::setWindowIcon(ui::starbondIcon());
@@ -73,7 +85,7 @@ void startApplication(Shutdown &shutdown)
     if (!services.instanceLock->acquire()) {
         platform::showMessage("Application is already running", platform::MsgIcon::Information);
         shutdown.exitApplication();
-        return;
+        return nullptr;
     }
 
     runStep([&] { services.random->seedFromClock(); });
@@ -89,6 +101,7 @@ void startApplication(Shutdown &shutdown)
     // Never leave the process running without a window.
     if (!window)
         shutdown.exitApplication();
+    return window;
 }
 
 } // namespace app

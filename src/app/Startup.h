@@ -2,6 +2,11 @@
 
 #include "ui/PromotionStrip.h"
 
+namespace ui
+{
+class MainWindow;
+}
+
 #include <cstdint>
 
 namespace app
@@ -14,8 +19,9 @@ class Shutdown;
 int runProgram();
 
 // The start-up steps with whatever services are in force: one instance per
-// logon, the update reminder, then the main window, shown.
-void startApplication(Shutdown &shutdown);
+// logon, the update reminder, then the main window, shown (nullptr where
+// there is none).
+ui::MainWindow *startApplication(Shutdown &shutdown);
 
 // A draw r in [0, 1) as 1..7 (r * 6 + 1 in single precision, halves to even),
 // and the promotional label it puts on top.
