@@ -134,8 +134,7 @@ std::string programFileName()
     if (n <= 0)
         return "starbond";
     const std::string path(buf, static_cast<std::size_t>(n));
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    return withoutExtension(path.substr(path.rfind('/') + 1));
 }
 
 InstanceLock &hostInstanceLock()
