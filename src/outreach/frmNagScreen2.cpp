@@ -343,7 +343,8 @@ void frmNagScreen2::cmdSubmit_Click()
         platform::ShowMessage(*fault, platform::MsgIcon::Critical);
         return;
     }
-    modTellAFriend::SendReferral();
+    if (!modTellAFriend::SendReferral())
+        platform::ShowMessage(std::string(modTellAFriend::NotSentMessage), platform::MsgIcon::Critical);
 }
 
 void frmNagScreen2::cmdClose_Click()

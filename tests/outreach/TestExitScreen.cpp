@@ -302,15 +302,28 @@ class TestExitScreen : public QObject
         QVERIFY(m_fakes->shell.opened.empty());
     }
 
+    void sendingKeepsTheForm_data()
+    {
+        QTest::addColumn<bool>("handedOver");
+        QTest::newRow("handed to the browser") << true;
+        QTest::newRow("no browser to hand it to") << false;
+    }
+
     void sendingKeepsTheForm()
     {
+        QFETCH(bool, handedOver);
         open();
+        m_fakes->shell.handedOver = handedOver;
         fillIn(QStringLiteral(" Ann "));
         auto *submit = child<QPushButton>("cmdSubmit");
         QTest::mouseClick(submit, Qt::LeftButton);
         QTest::mouseClick(submit, Qt::LeftButton);
 
-        QVERIFY(m_fakes->messageBoxes.shown.empty());
+        QCOMPARE(m_fakes->messageBoxes.shown.size(), handedOver ? 0u : 2u);
+        for (const auto &shown : m_fakes->messageBoxes.shown) {
+            QCOMPARE(shown.text, std::string("Your Referral Could Not Be Sent. No Web Browser Could Be Started"));
+            QVERIFY(shown.icon == platform::MsgIcon::Critical && shown.buttons == platform::MsgButtons::Ok);
+        }
         QCOMPARE(m_fakes->shell.opened.size(), 2u);
         const std::string &url = m_fakes->shell.opened[0];
         QVERIFY(url.find("?taf1=Ann&taf2=ann%40mail.example&taf3=Your%20Message%0D%0A&taf4=Bob&") != std::string::npos);
