@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QIcon>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -230,8 +231,13 @@ class TestExitScreen : public QObject
         QCOMPARE(w->text(), QString());
 
         QTest::keyClicks(w, "a b c");
-        QCOMPARE(w->text(), QStringLiteral("abc"));
-        QCOMPARE(m_fakes->messageBoxes.shown.size(), 2u);
+        // A blank inside one key's text or an input method's commit too.
+        QTest::sendKeyEvent(QTest::Press, w, Qt::Key_unknown, QStringLiteral("d e"), Qt::NoModifier);
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral(" f"));
+        QApplication::sendEvent(w, &commit);
+        QCOMPARE(w->text(), QStringLiteral("abcdef"));
+        QCOMPARE(m_fakes->messageBoxes.shown.size(), 4u);
         for (const auto &shown : m_fakes->messageBoxes.shown) {
             QCOMPARE(shown.text, std::string("Email Address Cannot Contain Space"));
             QVERIFY(shown.icon == platform::MsgIcon::Critical);
@@ -241,8 +247,8 @@ class TestExitScreen : public QObject
 
         QGuiApplication::clipboard()->setText(QStringLiteral(" x y"));
         QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(w->text(), QStringLiteral("abc x y"));
-        QCOMPARE(m_fakes->messageBoxes.shown.size(), 2u);
+        QCOMPARE(w->text(), QStringLiteral("abcdef x y"));
+        QCOMPARE(m_fakes->messageBoxes.shown.size(), 4u);
     }
 
     void nameBoxesTakeBlanks()
