@@ -1,6 +1,7 @@
 #include "platform/UserStore_posix.h"
 
 #include "platform/Backends.h"
+#include "platform/UserFolders_posix.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -9,7 +10,6 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <map>
-#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -327,20 +327,6 @@ bool FileUserStore::write(const std::string &section, const std::string &name, c
     }
     ::close(dir); // and with it the lock
     return ok;
-}
-
-std::string xdgBaseFolder(const char *variable, const char *inHome)
-{
-    if (const char *value = std::getenv(variable); value && value[0] == '/')
-        return value;
-    const char *home = std::getenv("HOME");
-    if (!home || home[0] != '/') {
-        const passwd *pw = ::getpwuid(::getuid());
-        home = pw ? pw->pw_dir : nullptr;
-    }
-    if (!home || home[0] != '/')
-        return {};
-    return std::string(home) + "/" + inHome;
 }
 
 std::string defaultStoreDirectory()

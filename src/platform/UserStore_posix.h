@@ -28,8 +28,4 @@ class FileUserStore final : public UserStore
 // ${XDG_CONFIG_HOME:-$HOME/.config}/<program file name>
 std::string defaultStoreDirectory();
 
-// $<variable> where it is an absolute path, else $HOME/<inHome> (HOME from the
-// environment or the password database); empty where neither is known.
-std::string xdgBaseFolder(const char *variable, const char *inHome);
-
 } // namespace platform
