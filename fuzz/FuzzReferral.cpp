@@ -1,5 +1,6 @@
 // The refer-a-friend request for five entries as typed: the checks let only a
-// complete form through, and the one URL opened carries exactly taf1 to taf6
+// complete form through whose request is within the length bound, the length
+// check refuses only a longer one, and the one URL opened carries exactly taf1 to taf6
 // in order, each decoding to its entry with the blanks at either end gone,
 // with no byte in it that a URL reserves or that is not ASCII.
 //
@@ -28,7 +29,11 @@ namespace
 class RecordingShell final : public platform::Shell
 {
   public:
-    void openUrl(const std::string &url) override { opened.push_back(url); }
+    bool openUrl(const std::string &url) override
+    {
+        opened.push_back(url);
+        return true;
+    }
     std::vector<std::string> opened;
 };
 
@@ -83,7 +88,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     };
 
     modTellAFriend::StoreEntries(typed);
-    if (!modTellAFriend::FirstReferralFault(modTellAFriend::StoredEntries())) {
+    const auto fault = modTellAFriend::FirstReferralFault(modTellAFriend::StoredEntries());
+    const std::size_t length = modTellAFriend::BuildReferralUrl(modTellAFriend::StoredEntries()).size();
+    check(!fault || *fault != modTellAFriend::TooLongMessage || length > modTellAFriend::MaxReferralUrlLength,
+          "a request within the bound refused as too long");
+    if (!fault) {
+        check(length <= modTellAFriend::MaxReferralUrlLength, "a request over the bound let through");
         const std::array<std::string_view, 5> placeholders = {
             modTellAFriend::NamePlaceholder, modTellAFriend::EmailPlaceholder, modTellAFriend::MessagePlaceholder,
             modTellAFriend::FriendNamePlaceholder, modTellAFriend::FriendEmailPlaceholder};

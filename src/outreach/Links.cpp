@@ -6,9 +6,9 @@
 namespace
 {
 
-void openPage(const std::string &url)
+bool openPage(const std::string &url)
 {
-    platform::services().shell->openUrl(url);
+    return platform::services().shell->openUrl(url);
 }
 
 } // namespace
@@ -68,9 +68,9 @@ namespace modTellAFriend
 
 std::string ReferralUrl;
 
-void OpenReferralUrl()
+bool OpenReferralUrl()
 {
-    openPage(ReferralUrl);
+    return openPage(ReferralUrl);
 }
 
 } // namespace modTellAFriend

@@ -1,7 +1,8 @@
 #pragma once
 
 // The web pages the program offers. Each opener hands one URL to the shell
-// service and returns at once, reporting nothing.
+// service and returns at once, reporting nothing; the referral alone says
+// whether its URL could be handed over.
 
 #include <string>
 
@@ -25,5 +26,5 @@ std::string SiteUrl(const char *host, const char *path);
 namespace modTellAFriend
 {
 extern std::string ReferralUrl;
-void OpenReferralUrl();
+bool OpenReferralUrl();
 } // namespace modTellAFriend

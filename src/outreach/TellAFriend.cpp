@@ -97,15 +97,17 @@ std::optional<std::string> FirstReferralFault(const FormEntries &trimmed)
     std::string_view fault = AddressProblem(trimmed.email, trimmed.friendEmail);
     if (fault.empty())
         fault = MissingEntry(trimmed);
+    if (fault.empty() && BuildReferralUrl(trimmed).size() > MaxReferralUrlLength)
+        fault = TooLongMessage;
     if (fault.empty())
         return std::nullopt;
     return std::string(fault);
 }
 
-void SendReferral()
+bool SendReferral()
 {
     ReferralUrl = BuildReferralUrl(StoredEntries());
-    OpenReferralUrl();
+    return OpenReferralUrl();
 }
 
 } // namespace modTellAFriend

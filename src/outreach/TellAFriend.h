@@ -39,8 +39,17 @@ struct FormEntries {
 void StoreEntries(const FormEntries &typed);
 FormEntries StoredEntries();
 
+// The longest request URL handed to the browser: the classic limit of
+// browsers, well under what web servers take, and far under the longest
+// argument a system passes to a program.
+inline constexpr std::size_t MaxReferralUrlLength = 2000;
+
+inline constexpr std::string_view TooLongMessage = "Your Referral Is Too Long To Send. Please Shorten Your Message";
+inline constexpr std::string_view NotSentMessage = "Your Referral Could Not Be Sent. No Web Browser Could Be Started";
+
 // The message of the first failing check, in order: the two addresses, then
-// each entry in turn; nullopt when the form may be sent.
+// each entry in turn, then the length of the request; nullopt when the form
+// may be sent.
 std::optional<std::string> FirstReferralFault(const FormEntries &trimmed);
 
 // The message for the first missing entry, or an empty view. A missing address
@@ -48,8 +57,8 @@ std::optional<std::string> FirstReferralFault(const FormEntries &trimmed);
 std::string_view MissingEntry(const FormEntries &trimmed);
 
 // Builds ReferralUrl from the module strings and opens it; the caller has
-// checked them.
-void SendReferral();
+// checked them. False where the URL could not be handed to the browser.
+bool SendReferral();
 
 using textutil::TrimBlanks;
 

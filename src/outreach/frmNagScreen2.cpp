@@ -12,6 +12,7 @@
 
 #include <QCloseEvent>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -289,8 +290,9 @@ bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
                 txt_LostFocus(*box);
             break;
         case QEvent::KeyPress:
+        case QEvent::InputMethod:
             if (box->refusesBlanks)
-                return txtEmail_KeyPress(*box, static_cast<QKeyEvent *>(event));
+                return txtEmail_KeyPress(*box, event);
             break;
         default:
             break;
@@ -311,13 +313,27 @@ void frmNagScreen2::txt_LostFocus(const PlaceholderBox &box)
         setBoxText(box.box, fromView(box.placeholder));
 }
 
-// The blank filter of the two address boxes; true discards the key.
-bool frmNagScreen2::txtEmail_KeyPress(const PlaceholderBox &box, QKeyEvent *event)
+// The blank filter of the two address boxes, for a key's text or an input
+// method's commit: each blank in it is refused with the message, the rest
+// goes in. True discards the event.
+bool frmNagScreen2::txtEmail_KeyPress(const PlaceholderBox &box, QEvent *event)
 {
-    if (event->text() != QStringLiteral(" "))
+    auto *key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent *>(event) : nullptr;
+    auto *input = key ? nullptr : static_cast<QInputMethodEvent *>(event);
+    const QString typed = key ? key->text() : input->commitString();
+    if (!typed.contains(u' '))
         return false;
-    platform::ShowMessage("Email Address Cannot Contain Space", platform::MsgIcon::Critical);
-    box.box->setFocus();
+    for (qsizetype blanks = typed.count(u' '); blanks > 0; --blanks) {
+        platform::ShowMessage("Email Address Cannot Contain Space", platform::MsgIcon::Critical);
+        box.box->setFocus();
+    }
+    const QString rest = QString(typed).remove(u' ');
+    if (input) {
+        input->setCommitString(rest, input->replacementStart(), input->replacementLength());
+        return false;
+    }
+    if (!rest.isEmpty())
+        static_cast<QLineEdit *>(box.box)->insert(rest);
     return true;
 }
 
@@ -343,7 +359,8 @@ void frmNagScreen2::cmdSubmit_Click()
         platform::ShowMessage(*fault, platform::MsgIcon::Critical);
         return;
     }
-    modTellAFriend::SendReferral();
+    if (!modTellAFriend::SendReferral())
+        platform::ShowMessage(std::string(modTellAFriend::NotSentMessage), platform::MsgIcon::Critical);
 }
 
 void frmNagScreen2::cmdClose_Click()

@@ -62,7 +62,7 @@ class frmNagScreen2 : public QWidget
     void cmdClose_Click();
     void txt_GotFocus(const PlaceholderBox &box);
     void txt_LostFocus(const PlaceholderBox &box);
-    bool txtEmail_KeyPress(const PlaceholderBox &box, QKeyEvent *event);
+    bool txtEmail_KeyPress(const PlaceholderBox &box, QEvent *event);
 
     std::array<PlaceholderBox, 5> m_boxes{};
 };

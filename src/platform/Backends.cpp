@@ -90,6 +90,12 @@ Services &services()
     return current;
 }
 
+std::string withoutExtension(const std::string &fileName)
+{
+    const auto dot = fileName.rfind('.');
+    return dot == std::string::npos || dot == 0 ? fileName : fileName.substr(0, dot);
+}
+
 void ShowMessage(const std::string &text, MsgIcon icon)
 {
     services().messageBoxes->show(text, icon, MsgButtons::Ok);

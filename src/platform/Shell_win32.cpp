@@ -24,10 +24,12 @@ std::string toAnsi(const std::string &utf8)
 class Win32Shell final : public Shell
 {
   public:
-    void openUrl(const std::string &url) override
+    bool openUrl(const std::string &url) override
     {
-        // The result is not examined: a missing browser is not reported.
-        win32::shellExecute(nullptr, "Open", toAnsi(url).c_str(), nullptr, "C:\\", SW_SHOWNORMAL);
+        // 32 or less is an error code (no program for web addresses, ...).
+        const HINSTANCE result =
+            win32::shellExecute(nullptr, "Open", toAnsi(url).c_str(), nullptr, "C:\\", SW_SHOWNORMAL);
+        return reinterpret_cast<INT_PTR>(result) > 32;
     }
 };
 

@@ -155,18 +155,19 @@ void frmMain::txtName_KeyPress(int index, int &KeyAscii)
 }
 
 // The part of a typed text that reaches the box: each character goes through
-// the key-press handler on its own, as typing it would, up to the first one
-// refused. Only typing is filtered: a paste from the context menu or
+// the key-press handler on its own, in order, as typing it would; the refused
+// ones are dropped. Only typing is filtered: a paste from the context menu or
 // Shift+Insert, or a drop, is not.
 QString frmMain::acceptTypedText(int index, const QString &text)
 {
-    for (qsizetype k = 0; k < text.size(); ++k) {
-        int code = text[k].unicode();
+    QString accepted;
+    for (const QChar c : text) {
+        int code = c.unicode();
         txtName_KeyPress(index, code);
-        if (code == 0)
-            return text.left(k);
+        if (code != 0)
+            accepted += c;
     }
-    return text;
+    return accepted;
 }
 
 bool frmMain::ValidateInput()
@@ -323,7 +324,16 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
             continue;
         if (event->type() == QEvent::KeyPress) {
             const auto typed = typedCharacters(*static_cast<QKeyEvent *>(event));
-            return !typed || acceptTypedText(i, *typed) != *typed;
+            if (!typed)
+                return true;
+            const QString accepted = acceptTypedText(i, *typed);
+            if (accepted == *typed)
+                return false;
+            // A key that types several characters, some refused: the rest go
+            // in as typed text; a backspace among them erases nothing.
+            if (const QString rest = QString(accepted).remove(QChar(8)); !rest.isEmpty())
+                txtName[i]->insert(rest);
+            return true;
         }
         if (event->type() == QEvent::InputMethod) {
             // A commit keeps what passed the filter; a backspace in it erases

@@ -114,11 +114,12 @@ struct ShellCall {
     INT show;
 };
 std::vector<ShellCall> shellCalls;
+INT_PTR shellResult = 2; // SE_ERR_FNF: a link ignores it, the referral is told
 
 HINSTANCE WINAPI recordShellExecute(HWND owner, LPCSTR op, LPCSTR file, LPCSTR params, LPCSTR dir, INT show)
 {
     shellCalls.push_back({owner, op ? op : "", file ? file : "", params == nullptr, dir ? dir : "", show});
-    return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(2)); // SE_ERR_FNF: ignored
+    return reinterpret_cast<HINSTANCE>(shellResult);
 }
 
 void testShell()
@@ -145,8 +146,10 @@ void testShell()
     // Typed text reaches the shell unescaped, in the ANSI code page.
     shellCalls.clear();
     modTellAFriend::ReferralUrl = "http://www.velmora.example/x?taf1=Ren\xc3\xa9 & co\r\n";
-    modTellAFriend::OpenReferralUrl();
+    CHECK(!modTellAFriend::OpenReferralUrl());
     CHECK(shellCalls.size() == 1);
+    shellResult = 42;
+    CHECK(modTellAFriend::OpenReferralUrl());
     if (GetACP() == 1252 && shellCalls.size() == 1)
         CHECK(shellCalls[0].file == "http://www.velmora.example/x?taf1=Ren\xe9 & co\r\n");
     platform::win32::shellExecute = saved;
