@@ -5,6 +5,7 @@
 # on the machine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/setup.sh build package
 start=$SECONDS
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/CMakeCache.txt)

@@ -12,6 +12,7 @@
 # The Wine prefix lives in build-win/wineprefix and is made once.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/setup.sh build tests windows
 
 export WINEPREFIX=$PWD/build-win/wineprefix
 export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
