@@ -57,7 +57,7 @@ fi
 installed=$(dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' "${wanted[@]}" 2>/dev/null | sed -n 's/^ii  *//p' || true)
 missing=()
 for p in "${wanted[@]}"; do
-    grep -qx -- "$p" <<<"$installed" || missing+=("$p")
+    grep -qx -- "$p" <<<"$installed" || [[ " ${missing[*]} " == *" $p "* ]] || missing+=("$p")
 done
 ((${#missing[@]})) || exit 0
 
