@@ -22,17 +22,20 @@ packages() {
             dbus at-spi2-core python3-gi gir1.2-atspi-2.0
         ;;
     # cpack's shared-library dependencies (dpkg-shlibdeps, which reads file
-    # types with file) and the three validators.
-    package) echo dpkg-dev file lintian appstream desktop-file-utils ;;
+    # types with file), and the validators the package test runs.
+    package) echo dpkg-dev file ;;
+    package-checks) echo lintian appstream desktop-file-utils ;;
     # clang, its libFuzzer and sanitizer runtimes, and llvm-symbolizer for
     # readable reports.
     fuzz) echo clang libclang-rt-14-dev llvm ;;
-    # The 64-bit POSIX-thread mingw-w64 compiler alone, Wine, NSIS, the source
-    # of Qt for Windows (apt-get source unpacks with dpkg-source), and the
-    # virtual X server the Windows programs and the installer run on.
-    windows) echo g++-mingw-w64-x86-64-posix wine wine64 nsis dpkg-dev xvfb xauth x11-utils ;;
+    # The 64-bit POSIX-thread mingw-w64 compiler alone, NSIS, and dpkg-source,
+    # with which apt-get source unpacks the source of Qt for Windows.
+    windows) echo g++-mingw-w64-x86-64-posix nsis dpkg-dev ;;
+    # Wine, and the virtual X server the Windows programs and the installer run
+    # on (xwininfo watches for their windows).
+    wine) echo wine wine64 xvfb xauth x11-utils ;;
     *)
-        echo "setup: no such need: $1 (build, tests, package, fuzz, windows)" >&2
+        echo "setup: no such need: $1 (build, tests, package, package-checks, fuzz, windows, wine)" >&2
         return 1
         ;;
     esac

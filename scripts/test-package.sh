@@ -1,20 +1,15 @@
 #!/usr/bin/env bash
-# Builds the Debian package from build/, unpacks it into a scratch folder and
+# Builds the Debian package (scripts/package.sh), unpacks it into a scratch folder and
 # checks what it installs and that apt could install it here; then lintian,
 # the AppStream validator and the desktop-entry validator, any error or
 # warning failing. Nothing is installed on the machine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh build package
+scripts/setup.sh build package package-checks
 start=$SECONDS
 
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/CMakeCache.txt)
-deb=build/starbond_${version}_$(dpkg --print-architecture).deb
-rm -f "$deb"
-if ! log=$(cd build && cpack 2>&1); then
-    echo "$log" >&2
-    exit 1
-fi
+deb=$(scripts/package.sh)
+version=$(dpkg-deb -f "$deb" Version)
 
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
