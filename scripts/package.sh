@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh build package
-scripts/build.sh starbond >&2
+# What the package installs: the program, its manual page and changelog.
+scripts/build.sh starbond starbond_docs >&2
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/CMakeCache.txt)
 deb=build/starbond_${version}_$(dpkg --print-architecture).deb
 rm -f "$deb"
