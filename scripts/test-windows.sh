@@ -59,11 +59,14 @@ if [[ ${1:-} == --run-tests ]]; then
     done
 
     # The real program from its deployed folder alone: the same test as on
-    # Linux (built there by scripts/build.sh), through wine.
+    # Linux (built there by scripts/build.sh), through wine. Wine reads its
+    # command line in the caller's locale, and the test hands `wine reg` the
+    # store's shifted bytes as UTF-8: without a locale (no LANG, as on a bare
+    # machine) they would arrive as other characters.
     (
         unset WINEPATH WINEQT_PLUGIN_PATH WINEQT_QPA_FONTDIR
         begin=$SECONDS
-        if STARBOND_EXE_UNDER_WINE=$PWD/build-win/deploy/starbond.exe timeout 300 build/tests/app/test_program \
+        if LC_ALL=C.UTF-8 STARBOND_EXE_UNDER_WINE=$PWD/build-win/deploy/starbond.exe timeout 300 build/tests/app/test_program \
             >"$out/program.txt" 2>&1; then
             echo "   test_program under Wine: $(grep -h '^Totals' "$out/program.txt" | cut -d, -f1-3) ($((SECONDS - begin)) s)"
         else
