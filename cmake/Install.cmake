@@ -55,8 +55,9 @@ set(CPACK_PACKAGE_CONTACT "Starbond developers <dev@starbond.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://${STARBOND_PRODUCT_HOST}/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The face that stands in for Verdana, and the opener of web pages.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
+# The faces that stand in for Verdana and for the exit screen's MS Sans Serif,
+# and the opener of web pages.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-liberation")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)

@@ -1,5 +1,6 @@
 // The refer-a-friend request for five entries as typed: the checks let only a
-// complete form through, and the request URL carries exactly taf1 to taf6
+// complete form through whose request is within the length bound, the length
+// check refuses only a longer one, and the request URL carries exactly taf1 to taf6
 // in order, each decoding to its entry with the blanks at either end gone,
 // with no byte in it that a URL reserves or that is not ASCII.
 //
@@ -75,7 +76,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     };
 
     const outreach::Referral entries = outreach::trimmed(typed);
-    if (!outreach::firstReferralFault(entries)) {
+    const auto fault = outreach::firstReferralFault(entries);
+    const std::size_t length = outreach::referralUrl(entries).size();
+    check(!fault || *fault != outreach::TooLongMessage || length > outreach::MaxReferralUrlLength,
+          "a request within the bound refused as too long");
+    if (!fault) {
+        check(length <= outreach::MaxReferralUrlLength, "a request over the bound let through");
         const std::array<std::string_view, 5> placeholders = {
             outreach::NamePlaceholder, outreach::EmailPlaceholder, outreach::MessagePlaceholder,
             outreach::FriendNamePlaceholder, outreach::FriendEmailPlaceholder};

@@ -1,32 +1,77 @@
 #!/usr/bin/env bash
-# Installs what the build and the tests need from Debian's packages; quiet and
-# quick when everything is there already.
+# Installs the Debian packages of the named needs, without what they merely
+# recommend; quiet and quick when everything is there already.
+#   scripts/setup.sh build tests      # what scripts/test.sh's first stage needs
+#   scripts/setup.sh --list build     # the packages of a need, one a line
 set -euo pipefail
 
-packages=(
-    cmake ninja-build g++ pkg-config ccache
-    qt6-base-dev qt6-base-dev-tools libgl-dev
-    fonts-dejavu-core fonts-liberation
-    libx11-dev libxdamage-dev libxtst-dev xvfb xauth x11-utils x11-xserver-utils
-    mingw-w64 g++-mingw-w64-x86-64 wine wine64
-    dpkg-dev file locales python3
-    dbus at-spi2-core python3-gi gir1.2-atspi-2.0
-    gzip lintian appstream desktop-file-utils nsis
-    clang libclang-rt-14-dev llvm
-)
+# Each script asks for what it runs: scripts/run.sh for build alone.
+packages() {
+    case $1 in
+    # The compiler, CMake and Qt (its -dev package brings the OpenGL headers
+    # its CMake files look for, and the platform plugins), the compiler cache,
+    # the faces that stand in for Verdana and MS Sans Serif, and the opener of
+    # web pages.
+    build) echo cmake ninja-build g++ ccache qt6-base-dev fonts-dejavu-core fonts-liberation xdg-utils ;;
+    # The CTest suite, also under the sanitizers: the X harness's headers, the
+    # virtual X server and what xvfb-run and the tests call on it, the locale
+    # sources the calendar test compiles, Python for the house rules and the
+    # screen reader's view over a private D-Bus.
+    tests)
+        echo libx11-dev libxdamage-dev libxtst-dev xvfb xauth x11-xserver-utils locales python3 \
+            dbus at-spi2-core python3-gi gir1.2-atspi-2.0
+        ;;
+    # cpack's shared-library dependencies (dpkg-shlibdeps, which reads file
+    # types with file), and the validators the package test runs.
+    package) echo dpkg-dev file ;;
+    package-checks) echo lintian appstream desktop-file-utils ;;
+    # clang, its libFuzzer and sanitizer runtimes, and llvm-symbolizer for
+    # readable reports.
+    fuzz) echo clang libclang-rt-14-dev llvm ;;
+    # The 64-bit POSIX-thread mingw-w64 compiler alone, NSIS, and dpkg-source,
+    # with which apt-get source unpacks the source of Qt for Windows.
+    windows) echo g++-mingw-w64-x86-64-posix nsis dpkg-dev ;;
+    # Wine, and the virtual X server the Windows programs and the installer run
+    # on (xwininfo watches for their windows).
+    wine) echo wine wine64 xvfb xauth x11-utils ;;
+    *)
+        echo "setup: no such need: $1 (build, tests, package, package-checks, fuzz, windows, wine)" >&2
+        return 1
+        ;;
+    esac
+}
 
-missing=()
-for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$p")
-    fi
+list=0
+if [[ ${1:-} == --list ]]; then
+    list=1
+    shift
+fi
+wanted=()
+for need in "$@"; do
+    some=$(packages "$need")
+    wanted+=($some)
 done
+if ((list)); then
+    printf '%s\n' "${wanted[@]}"
+    exit 0
+fi
 
-if ((${#missing[@]})); then
-    echo "Installing: ${missing[*]}"
-    sudo=""
-    if [[ $(id -u) -ne 0 ]]; then sudo="sudo"; fi
-    export DEBIAN_FRONTEND=noninteractive
+# One query for all: the packages not (fully) installed.
+installed=$(dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' "${wanted[@]}" 2>/dev/null | sed -n 's/^ii  *//p' || true)
+missing=()
+for p in "${wanted[@]}"; do
+    grep -qx -- "$p" <<<"$installed" || [[ " ${missing[*]} " == *" $p "* ]] || missing+=("$p")
+done
+((${#missing[@]})) || exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+if [[ $(id -u) -ne 0 ]]; then sudo="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+install() { $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null; }
+# The package lists are fetched only when what the machine has will not serve
+# (none yet, or out of date): one update for all the stages of a test run.
+if ! install 2>/dev/null; then
     $sudo apt-get update -qq
-    $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+    install
 fi

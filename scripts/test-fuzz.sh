@@ -5,6 +5,7 @@
 # "Fuzzing" for long runs).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/setup.sh build tests fuzz
 start=$SECONDS
 
 werror=OFF

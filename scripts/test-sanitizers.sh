@@ -6,6 +6,7 @@
 # made wholly inside system libraries are suppressed in tests/lsan.supp.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/setup.sh build tests
 start=$SECONDS
 
 werror=OFF

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# The Windows program: Qt for Windows (built once into the user's cache by
-# scripts/qt-windows.sh), then starbond.exe, its tests and its installer
-# cross-built with mingw-w64 into build-win/, and run under Wine on a virtual
-# X server:
+# The Windows program: starbond.exe, its tests and its installer cross-built
+# with mingw-w64 into build-win/ (scripts/windows.sh), and run under Wine on a
+# virtual X server:
 #   - the tests of the windows and the logic, offscreen, as on Linux;
 #   - the Win32 backends against the real API, in a Western and a Japanese
 #     code page, and the topmost window on a real window;
@@ -12,6 +11,7 @@
 # The Wine prefix lives in build-win/wineprefix and is made once.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/setup.sh build tests windows wine
 
 export WINEPREFIX=$PWD/build-win/wineprefix
 export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -59,11 +59,14 @@ if [[ ${1:-} == --run-tests ]]; then
     done
 
     # The real program from its deployed folder alone: the same test as on
-    # Linux (built there by scripts/build.sh), through wine.
+    # Linux (built there by scripts/build.sh), through wine. Wine reads its
+    # command line in the caller's locale, and the test hands `wine reg` the
+    # store's shifted bytes as UTF-8: without a locale (no LANG, as on a bare
+    # machine) they would arrive as other characters.
     (
         unset WINEPATH WINEQT_PLUGIN_PATH WINEQT_QPA_FONTDIR
         begin=$SECONDS
-        if STARBOND_EXE_UNDER_WINE=$PWD/build-win/deploy/starbond.exe timeout 300 build/tests/app/test_program \
+        if LC_ALL=C.UTF-8 STARBOND_EXE_UNDER_WINE=$PWD/build-win/deploy/starbond.exe timeout 300 build/tests/app/test_program \
             >"$out/program.txt" 2>&1; then
             echo "   test_program under Wine: $(grep -h '^Totals' "$out/program.txt" | cut -d, -f1-3) ($((SECONDS - begin)) s)"
         else
@@ -81,15 +84,7 @@ if [[ ${1:-} == --run-tests ]]; then
 fi
 
 start=$SECONDS
-werror=OFF
-if [[ -n "${CI:-}" ]]; then werror=ON; fi
-# Qt's own toolchain file finds Qt for Windows and chainloads ours.
-cmake -S . -B build-win -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
-    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" -DQT_HOST_PATH=/usr \
-    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DSTARBOND_WARNINGS_AS_ERRORS=$werror >/dev/null
-cmake --build build-win
-cmake --build build-win --target installer
+scripts/windows.sh
 
 prefix=warm
 if [[ ! -f $WINEPREFIX/system.reg ]]; then

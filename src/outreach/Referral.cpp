@@ -54,6 +54,8 @@ std::optional<std::string_view> firstReferralFault(const Referral &trimmed)
     std::string_view fault = addressFault(trimmed.email, trimmed.friendEmail);
     if (fault.empty())
         fault = missingEntry(trimmed);
+    if (fault.empty() && referralUrl(trimmed).size() > MaxReferralUrlLength)
+        fault = TooLongMessage;
     if (fault.empty())
         return std::nullopt;
     return fault;

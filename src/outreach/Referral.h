@@ -3,6 +3,7 @@
 // The refer-a-friend request of the exit screen: the checks of its five
 // entries and the URL that carries them.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,9 +31,17 @@ struct Referral {
 // Each entry less the blanks at either end.
 Referral trimmed(const Referral &typed);
 
+// The longest request URL handed to the browser: the classic limit of
+// browsers, well under what web servers take, and far under the longest
+// argument a system passes to a program.
+inline constexpr std::size_t MaxReferralUrlLength = 2000;
+
+inline constexpr std::string_view TooLongMessage = "Your Referral Is Too Long To Send. Please Shorten Your Message";
+inline constexpr std::string_view NotSentMessage = "Your Referral Could Not Be Sent. No Web Browser Could Be Started";
+
 // The message of the first failing check, in order: the two addresses, then
-// each entry in turn; nullopt when the referral may be sent. A missing address
-// never gets past the address checks.
+// each entry in turn, then the length of the request; nullopt when the
+// referral may be sent. A missing address never gets past the address checks.
 std::optional<std::string_view> firstReferralFault(const Referral &trimmed);
 
 // The message for the first missing entry, or an empty view. A missing

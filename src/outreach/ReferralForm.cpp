@@ -4,8 +4,10 @@
 #include "platform/Services.h"
 #include "reading/Text.h"
 #include "ui/kit/Layout.h"
+#include "ui/kit/TypedText.h"
 
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -96,7 +98,9 @@ void ReferralForm::send()
         platform::showMessage(*fault, platform::MsgIcon::Critical);
         return;
     }
-    platform::services().shell->openUrl(referralUrl(referral));
+    // Nothing is reported as sent: a sent referral shows nothing.
+    if (!platform::services().shell->openUrl(referralUrl(referral)))
+        platform::showMessage(NotSentMessage, platform::MsgIcon::Critical);
 }
 
 bool ReferralForm::eventFilter(QObject *watched, QEvent *event)
@@ -114,8 +118,9 @@ bool ReferralForm::eventFilter(QObject *watched, QEvent *event)
                 restorePlaceholder(*box);
             break;
         case QEvent::KeyPress:
+        case QEvent::InputMethod:
             if (box->refusesBlanks)
-                return refuseBlank(*box, static_cast<QKeyEvent *>(event));
+                return refuseBlanks(*box, event);
             break;
         default:
             break;
@@ -136,14 +141,19 @@ void ReferralForm::restorePlaceholder(const Box &box)
         setBoxText(box.widget, ui::qString(box.placeholder));
 }
 
-// The blank filter of the two address boxes; true discards the key.
-bool ReferralForm::refuseBlank(const Box &box, QKeyEvent *event)
+// The blank filter of the two address boxes: each blank typed is refused
+// with the message, the rest goes in. True discards the event.
+bool ReferralForm::refuseBlanks(const Box &box, QEvent *event)
 {
-    if (event->text() != QStringLiteral(" "))
+    const QString typed = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent *>(event)->text()
+                                                            : static_cast<QInputMethodEvent *>(event)->commitString();
+    return ui::letTypedTextThrough(static_cast<QLineEdit *>(box.widget), event, typed, [&box](QChar c) {
+        if (c != u' ')
+            return true;
+        platform::showMessage("Email Address Cannot Contain Space", platform::MsgIcon::Critical);
+        box.widget->setFocus();
         return false;
-    platform::showMessage("Email Address Cannot Contain Space", platform::MsgIcon::Critical);
-    box.widget->setFocus();
-    return true;
+    });
 }
 
 } // namespace outreach

@@ -39,7 +39,7 @@ class ReferralForm final : public ui::CaptionFrame
     Referral typed() const;
     void clearPlaceholder(const Box &box);
     void restorePlaceholder(const Box &box);
-    bool refuseBlank(const Box &box, QKeyEvent *event);
+    bool refuseBlanks(const Box &box, QEvent *event);
 
     Box m_name;
     Box m_email;

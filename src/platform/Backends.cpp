@@ -90,6 +90,12 @@ Services &services()
     return current;
 }
 
+std::string withoutExtension(const std::string &fileName)
+{
+    const auto dot = fileName.rfind('.');
+    return dot == std::string::npos || dot == 0 ? fileName : fileName.substr(0, dot);
+}
+
 void showMessage(std::string_view text, MsgIcon icon)
 {
     services().messageBoxes->show(std::string(text), icon, MsgButtons::Ok);

@@ -20,4 +20,8 @@ Terminator &processTerminator();
 // The program file's name without folder or extension: it names the store's
 // key and the single-instance lock.
 std::string programFileName();
+
+// A file name less its extension: "starbond.bin" gives "starbond". A name
+// without a dot, or whose only dot leads it, stays whole.
+std::string withoutExtension(const std::string &fileName);
 } // namespace platform

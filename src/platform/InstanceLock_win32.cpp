@@ -43,8 +43,7 @@ std::string programFileName()
     const auto slash = path.find_last_of("\\/");
     if (slash != std::string::npos)
         path = path.substr(slash + 1);
-    const auto dot = path.rfind('.');
-    return dot == std::string::npos ? path : path.substr(0, dot);
+    return withoutExtension(path);
 }
 
 InstanceLock &hostInstanceLock()

@@ -11,12 +11,14 @@
 namespace platform
 {
 
-// Hands one URL to the desktop; never reports whether a browser came up.
+// Hands one URL to the desktop. False where it could not be handed over (no
+// program to open it with, or too long for the system); whether a page came
+// up is never known.
 class Shell
 {
   public:
     virtual ~Shell() = default;
-    virtual void openUrl(const std::string &url) = 0;
+    virtual bool openUrl(const std::string &url) = 0;
 };
 
 // Per-user store of string values, kept as raw bytes. A missing value reads

@@ -12,7 +12,9 @@ namespace platform
 // ASCII and every character special to the format written as \xHH. Each
 // write replaces the file atomically, so a refused write leaves the old one;
 // a settings.ini that is a symbolic link is followed, and the file it points
-// to replaced in its own folder.
+// to replaced in its own folder. Only a file reached through folders and
+// links of the user's or root's, in a folder of the user's that no one else
+// can write in, is read or written; without a folder there is no store.
 class FileUserStore final : public UserStore
 {
   public:
@@ -27,9 +29,5 @@ class FileUserStore final : public UserStore
 
 // ${XDG_CONFIG_HOME:-$HOME/.config}/<program file name>
 std::string defaultStoreDirectory();
-
-// $<variable> where it is an absolute path, else $HOME/<inHome> (HOME from the
-// environment or the password database); empty where neither is known.
-std::string xdgBaseFolder(const char *variable, const char *inHome);
 
 } // namespace platform

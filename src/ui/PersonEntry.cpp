@@ -3,6 +3,7 @@
 #include "platform/Services.h"
 #include "ui/kit/Controls.h"
 #include "ui/kit/Layout.h"
+#include "ui/kit/TypedText.h"
 
 #include <QComboBox>
 #include <QInputMethodEvent>
@@ -159,35 +160,21 @@ QList<QWidget *> PersonEntry::keyboardOrder() const
     return {m_name, m_day, m_month, m_year};
 }
 
-// Each character typed goes through the filter on its own, as typing it
-// would, up to the first one refused. Only typing is filtered: a paste from
-// the context menu or Shift+Insert, or a drop, is not.
-QString PersonEntry::acceptTypedText(const QString &text)
-{
-    for (qsizetype k = 0; k < text.size(); ++k) {
-        if (isNameCharacter(text[k].unicode()))
-            continue;
-        platform::showMessage("First Name Can Accept Text Only", platform::MsgIcon::Critical);
-        m_name->setFocus();
-        return text.left(k);
-    }
-    return text;
-}
-
 bool PersonEntry::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_name && event->type() == QEvent::KeyPress) {
-        const auto typed = typedCharacters(*static_cast<QKeyEvent *>(event));
-        return !typed || acceptTypedText(*typed) != *typed;
-    }
-    if (watched == m_name && event->type() == QEvent::InputMethod) {
-        // A commit keeps what passed the filter; a backspace in it erases
-        // nothing, so it is no character of the name either.
-        auto *input = static_cast<QInputMethodEvent *>(event);
-        QString kept = acceptTypedText(input->commitString());
-        kept.remove(QChar(8));
-        if (kept != input->commitString())
-            input->setCommitString(kept, input->replacementStart(), input->replacementLength());
+    if (watched == m_name && (event->type() == QEvent::KeyPress || event->type() == QEvent::InputMethod)) {
+        const auto typed = event->type() == QEvent::KeyPress
+                               ? typedCharacters(*static_cast<QKeyEvent *>(event))
+                               : std::optional<QString>(static_cast<QInputMethodEvent *>(event)->commitString());
+        if (!typed)
+            return true;
+        return letTypedTextThrough(m_name, event, *typed, [this](QChar c) {
+            if (isNameCharacter(c.unicode()))
+                return true;
+            platform::showMessage("First Name Can Accept Text Only", platform::MsgIcon::Critical);
+            m_name->setFocus();
+            return false;
+        });
     }
     return Group::eventFilter(watched, event);
 }

@@ -32,8 +32,6 @@ class PersonEntry final : public Group
     bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
-    QString acceptTypedText(const QString &text);
-
     QLineEdit *m_name;
     QComboBox *m_day;
     QComboBox *m_month;

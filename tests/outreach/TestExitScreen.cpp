@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QIcon>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -241,8 +242,13 @@ class TestExitScreen : public QObject
         QCOMPARE(w->text(), QString());
 
         QTest::keyClicks(w, "a b c");
-        QCOMPARE(w->text(), QStringLiteral("abc"));
-        QCOMPARE(m_fakes->messageBoxes.shown.size(), 2u);
+        // A blank inside one key's text or an input method's commit too.
+        QTest::sendKeyEvent(QTest::Press, w, Qt::Key_unknown, QStringLiteral("d e"), Qt::NoModifier);
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral(" f"));
+        QApplication::sendEvent(w, &commit);
+        QCOMPARE(w->text(), QStringLiteral("abcdef"));
+        QCOMPARE(m_fakes->messageBoxes.shown.size(), 4u);
         for (const auto &shown : m_fakes->messageBoxes.shown) {
             QCOMPARE(shown.text, std::string("Email Address Cannot Contain Space"));
             QVERIFY(shown.icon == platform::MsgIcon::Critical);
@@ -252,8 +258,8 @@ class TestExitScreen : public QObject
 
         QGuiApplication::clipboard()->setText(QStringLiteral(" x y"));
         QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(w->text(), QStringLiteral("abc x y"));
-        QCOMPARE(m_fakes->messageBoxes.shown.size(), 2u);
+        QCOMPARE(w->text(), QStringLiteral("abcdef x y"));
+        QCOMPARE(m_fakes->messageBoxes.shown.size(), 4u);
     }
 
     void nameBoxesTakeBlanks()
@@ -310,15 +316,28 @@ class TestExitScreen : public QObject
         QVERIFY(m_fakes->shell.opened.empty());
     }
 
+    void sendingKeepsTheForm_data()
+    {
+        QTest::addColumn<bool>("handedOver");
+        QTest::newRow("handed to the browser") << true;
+        QTest::newRow("no browser to hand it to") << false;
+    }
+
     void sendingKeepsTheForm()
     {
+        QFETCH(bool, handedOver);
         open();
+        m_fakes->shell.handedOver = handedOver;
         fillIn(QStringLiteral(" Ann "));
         auto *submit = child<QPushButton>("cmdSubmit");
         QTest::mouseClick(submit, Qt::LeftButton);
         QTest::mouseClick(submit, Qt::LeftButton);
 
-        QVERIFY(m_fakes->messageBoxes.shown.empty());
+        QCOMPARE(m_fakes->messageBoxes.shown.size(), handedOver ? 0u : 2u);
+        for (const auto &shown : m_fakes->messageBoxes.shown) {
+            QCOMPARE(shown.text, std::string("Your Referral Could Not Be Sent. No Web Browser Could Be Started"));
+            QVERIFY(shown.icon == platform::MsgIcon::Critical && shown.buttons == platform::MsgButtons::Ok);
+        }
         QCOMPARE(m_fakes->shell.opened.size(), 2u);
         QCOMPARE(m_fakes->shell.opened[0],
                  outreach::referralUrl({"Ann", "ann@mail.example", "Your Message\r\n", "Bob", "bob@mail.example"}));

@@ -66,6 +66,16 @@ class TestReferral : public QObject
             << "Please Enter Your Friend's Name";
         QTest::newRow("friend name empty") << "Ann" << "a@b.c" << "Hi" << "" << "b@c.d"
             << "Please Enter Your Friend's Name";
+        // The request's length is checked last: what is missing is said first.
+        const auto fill = [](std::size_t extra) {
+            const std::size_t base = referralUrl({"Ann", "a@b.c", "", "Bob", "b@c.d"}).size();
+            return QString(int(MaxReferralUrlLength - base + extra), u'x');
+        };
+        QTest::newRow("request at the length bound") << "Ann" << "a@b.c" << fill(0) << "Bob" << "b@c.d" << "";
+        QTest::newRow("request over the length bound") << "Ann" << "a@b.c" << fill(1) << "Bob" << "b@c.d"
+            << "Your Referral Is Too Long To Send. Please Shorten Your Message";
+        QTest::newRow("missing name before the length") << "" << "a@b.c" << fill(1) << "Bob" << "b@c.d"
+            << "Please Enter Your Name";
         // clang-format on
     }
 

@@ -124,6 +124,28 @@ class TestInstanceLockPosix : public QObject
         QVERIFY(expected.isEmpty() || isOwn(folder + "/instance.lock", S_IFREG, 0600));
         QCOMPARE(acquiredInAnotherProcess(), expected.isEmpty());
     }
+
+    // The lock's and the store's folder are named for the program file less
+    // its extension, as on Windows.
+    void folderNameDropsTheExtension_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("no extension") << "starbond"
+                                      << "starbond";
+        QTest::newRow("extension") << "starbond.bin"
+                                   << "starbond";
+        QTest::newRow("the last one only") << "starbond.v2.bin"
+                                           << "starbond.v2";
+        QTest::newRow("a leading dot stays") << ".starbond"
+                                             << ".starbond";
+    }
+    void folderNameDropsTheExtension()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, expected);
+        QCOMPARE(QString::fromStdString(platform::withoutExtension(file.toStdString())), expected);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestInstanceLockPosix)

@@ -83,7 +83,7 @@ class TestShellPosix : public QObject
         const int leaked = ::dup2(::open("/dev/null", O_RDONLY), 57);
         QCOMPARE(leaked, 57);
         const std::string url = "http://www.velmora.example/x?taf1=A B&taf3=Line\r\n end";
-        platform::hostShell().openUrl(url);
+        QVERIFY(platform::hostShell().openUrl(url));
         ::close(leaked);
         QVERIFY(noChildLeft());
 
@@ -97,12 +97,26 @@ class TestShellPosix : public QObject
         QVERIFY(sid.toLong() != ::getsid(0));
     }
 
-    void missingXdgOpenIsSilent()
+    // Where xdg-open cannot be started the caller hears of it, at once.
+    void failedStartIsReported_data()
     {
-        QTemporaryDir empty;
-        PathOverride path(empty.path());
-        platform::hostShell().openUrl("http://starbond.example");
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<int>("length");
+        QTest::newRow("no xdg-open") << false << 100;
+        QTest::newRow("longer than one argument may be") << true << 200000;
+    }
+    void failedStartIsReported()
+    {
+        QFETCH(bool, installed);
+        QFETCH(int, length);
+        QTemporaryDir bin;
+        if (installed)
+            QVERIFY(QFile::link(QCoreApplication::applicationFilePath(), bin.filePath("xdg-open")));
+        qputenv(RecordVariable, bin.filePath("record").toLocal8Bit());
+        PathOverride path(bin.path());
+        QVERIFY(!platform::hostShell().openUrl("http://starbond.example/" + std::string(length, 'x')));
         QVERIFY(noChildLeft());
+        QVERIFY(!QFile::exists(bin.filePath("record")));
     }
 };
 

@@ -1,3 +1,4 @@
+#include "platform/Backends.h"
 #include "platform/UserStore_posix.h"
 #include "support/Child.h"
 
@@ -9,8 +10,10 @@
 
 #include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <functional>
 #include <random>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -53,7 +56,11 @@ QStringList entries(const QString &dir)
 class TestUserStorePosix : public QObject
 {
     Q_OBJECT
+    QTemporaryDir m_run; // the private folder of the store's lock
+
   private slots:
+    void initTestCase() { qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_run.path())); }
+
     void keepsEveryByteOfNamesAndValues()
     {
         QTemporaryDir tmp;
@@ -103,6 +110,16 @@ class TestUserStorePosix : public QObject
         QTemporaryDir tmp;
         FileUserStore store(tmp.path().toStdString() + "/never");
         QCOMPARE(store.read("Settings", "a"), std::nullopt);
+
+        // Without a home there is no store: not even a settings.ini at the
+        // root of the file system is read (under root, one the test made).
+        writeFile(tmp.filePath("settings.ini").toStdString(), "[Settings]\na=1\n");
+        QCOMPARE(testchild::wait(testchild::start([&] {
+                     FileUserStore nowhere("");
+                     return (::geteuid() != 0 || ::chroot(QFile::encodeName(tmp.path()).constData()) == 0) &&
+                            !nowhere.read("Settings", "a") && !nowhere.write("Settings", "a", "2");
+                 })),
+                 0);
     }
 
     // A damaged file gives missing values, never a crash; good lines survive.
@@ -124,6 +141,13 @@ class TestUserStorePosix : public QObject
         QTest::newRow("no equals sign") << QByteArray("[Settings]\nvalue\nok=1\n") << "ok";
         QTest::newRow("NUL bytes") << QByteArray(64, '\0') << "";
         QTest::newRow("empty") << QByteArray() << "";
+        QTest::newRow("longer than the store reads") << "[Settings]\nvalue=" + QByteArray(2 << 20, 'v') + "\n"
+                                                     << "";
+        // Raw bytes are written escaped, four times as long: the long value
+        // goes, so the file stays one the store reads.
+        QTest::newRow("four times as long once escaped")
+            << "[Settings]\nok=1\nforeign=" + QByteArray(300 * 1024, '\xaa') + "\n"
+            << "ok";
     }
     void damagedFileReadsAsMissing()
     {
@@ -135,9 +159,11 @@ class TestUserStorePosix : public QObject
         QCOMPARE(store.read("Settings", "value"), std::nullopt);
         if (!readable.isEmpty())
             QCOMPARE(store.read("Settings", readable.toStdString()), std::optional<std::string>("1"));
-        // The next write gives a good file again.
+        // The next write gives a good file again, and the good lines stay.
         QVERIFY(store.write("Settings", "value", "2"));
         QCOMPARE(store.read("Settings", "value"), std::optional<std::string>("2"));
+        if (!readable.isEmpty())
+            QCOMPARE(store.read("Settings", readable.toStdString()), std::optional<std::string>("1"));
     }
 
     void unreadableFileReadsAsMissingAndIsNotOverwritten()
@@ -174,6 +200,7 @@ class TestUserStorePosix : public QObject
             written = testchild::wait(testchild::start([&] {
                           return ::setgid(nobody) == 0 && ::setuid(nobody) == 0 && !store.write("Settings", "a", "2");
                       })) != 0;
+            QCOMPARE(::chown(dir.c_str(), 0, 0), 0);
         } else {
             QCOMPARE(::chmod(dir.c_str(), 0500), 0);
             written = store.write("Settings", "a", "2");
@@ -186,7 +213,9 @@ class TestUserStorePosix : public QObject
     }
 
     // Anything but a regular file at the file's place (or at the end of its
-    // links) reads as missing values, refuses the write at once, and stays.
+    // links), and a file that another user could have put there or led us to
+    // (through a folder they own or can write in, or a link of theirs), reads
+    // as missing values, refuses the write at once, and stays.
     void refusedWhereTheFileIsNoFile_data()
     {
         QTest::addColumn<QString>("found");
@@ -195,14 +224,41 @@ class TestUserStorePosix : public QObject
         QTest::newRow("link to a FIFO") << "link to fifo";
         QTest::newRow("link to a device") << "link to device";
         QTest::newRow("loop of links") << "loop";
+        QTest::newRow("folder others can write in") << "open folder";
+        QTest::newRow("folder on the way others can write in") << "open way";
+        QTest::newRow("link into a folder others can write in") << "open target";
+        QTest::newRow("folder of another user") << "foreign folder";
+        QTest::newRow("link of another user") << "foreign link";
     }
     void refusedWhereTheFileIsNoFile()
     {
         QFETCH(QString, found);
+        if (found.startsWith("foreign") && ::geteuid() != 0)
+            QSKIP("needs root to give a file to another user");
+        const uid_t nobody = 65534;
+        const QByteArray planted = "[Settings]\na=1\n";
         QTemporaryDir tmp;
-        FileUserStore store(tmp.path().toStdString());
+        const QString folder = found == "open way" ? tmp.filePath("open/app") : tmp.path();
+        const QString file = found == "open target" || found == "foreign link"       ? tmp.filePath("open/target")
+                             : found.startsWith("open") || found == "foreign folder" ? folder + "/settings.ini"
+                                                                                     : QString();
+        QVERIFY(QDir(tmp.path()).mkpath(folder) && QDir(tmp.path()).mkpath("open"));
+        QCOMPARE(::chmod(QFile::encodeName(tmp.filePath("open")).constData(), 0777), 0);
+        if (!file.isEmpty())
+            writeFile(file.toStdString(), planted);
+        FileUserStore store(folder.toStdString());
         const std::string path = store.filePath(),
                           other = tmp.filePath(found == "loop" ? "loop" : "fifo").toStdString();
+        if (found == "open folder")
+            QCOMPARE(::chmod(folder.toLocal8Bit().constData(), 0777), 0);
+        if (found == "foreign folder")
+            QCOMPARE(::chown(folder.toLocal8Bit().constData(), nobody, nobody), 0);
+        if (found == "open target" || found == "foreign link")
+            QCOMPARE(::symlink("open/target", path.c_str()), 0);
+        if (found == "foreign link")
+            QCOMPARE(::chmod(QFile::encodeName(tmp.filePath("open")).constData(), 0700) |
+                         ::lchown(path.c_str(), nobody, nobody),
+                     0);
         if (found == "folder")
             QVERIFY(QDir(tmp.path()).mkpath("settings.ini/inside"));
         if (found.endsWith("fifo"))
@@ -221,6 +277,8 @@ class TestUserStorePosix : public QObject
                  0);
         QCOMPARE(entries(tmp.path()), before);
         QVERIFY(::lstat(path.c_str(), &is) == 0 && is.st_ino == was.st_ino && is.st_mode == was.st_mode);
+        if (!file.isEmpty())
+            QCOMPARE(fileBytes(file.toStdString()), planted);
     }
 
     // A settings file kept elsewhere and linked (a dotfiles repository): the
@@ -246,14 +304,19 @@ class TestUserStorePosix : public QObject
         const std::string target = tmp.filePath("dotfiles/starbond.ini").toStdString();
         if (exists)
             writeFile(target, "[Settings]\nkept=1\n");
+        // The user's own files beside it, named as another program's
+        // temporary files might be.
+        for (const char *mine : {"starbond.ini.2024Q1", "starbond.ini.backup"})
+            writeFile(tmp.filePath("dotfiles/").toStdString() + mine, "mine");
         if (!hop.isEmpty())
             QCOMPARE(::symlink(hop.toLocal8Bit().constData(), tmp.filePath("dotfiles/hop").toLocal8Bit().constData()),
                      0);
         const QString linkText = QString(link).replace("@", tmp.path());
         FileUserStore store(tmp.filePath("app").toStdString());
         QCOMPARE(::symlink(linkText.toLocal8Bit().constData(), store.filePath().c_str()), 0);
-        const QStringList dotfiles =
+        QStringList dotfiles =
             entries(tmp.filePath("dotfiles")) + (exists ? QStringList() : QStringList{"starbond.ini"});
+        dotfiles.sort();
 
         QVERIFY(store.write("Settings", "a", "2"));
         const QFileInfo linked(QString::fromStdString(store.filePath()));
@@ -297,10 +360,19 @@ class TestUserStorePosix : public QObject
         QTemporaryDir tmp;
         const std::string dir = tmp.path().toStdString();
         FileUserStore store(dir);
-        const QStringList kept = {"other.ini.Ab12Cd", "settings.ini", "settings.ini.Ab12Cde", "settings.ini.bak"};
+        // The store's own left-overs are of mode 0600; a file of the user's
+        // under that name is not.
+        const QStringList kept = {".settings.ini.starbond-tmp.Zz99Zz",
+                                  "other.ini.Ab12Cd",
+                                  "settings.ini",
+                                  "settings.ini.Ab12Cd",
+                                  "settings.ini.Ab12Cde",
+                                  "settings.ini.bak"};
         for (const QString &name : kept)
             writeFile(dir + "/" + name.toStdString(), "keep");
-        writeFile(dir + "/settings.ini.Ab12Cd", "left by a dead writer");
+        const std::string dead = dir + "/.settings.ini.starbond-tmp.Ab12Cd";
+        writeFile(dead, "left by a dead writer");
+        QCOMPARE(::chmod(dead.c_str(), 0600), 0);
         const auto version = [](int n) { return std::to_string(n) + ":" + std::string(32 * 1024, char('a' + n % 26)); };
 
         QElapsedTimer clock;
@@ -346,6 +418,48 @@ class TestUserStorePosix : public QObject
               static_cast<long long>(entries(tmp.path()).size() - kept.size()));
         QCOMPARE(torn, 0);
         QCOMPARE(leftOver, 0);
+    }
+
+    // No other process holds up a write for long: a lock on the store's
+    // folder (anyone who can open the folder can take one) is not waited for
+    // at all, the store's own lock (only the user can open it) for a moment;
+    // then the write is skipped and the file stays.
+    void waitsForNoOneLong_data()
+    {
+        QTest::addColumn<bool>("storeLock"); // held; else the folder
+        QTest::addColumn<bool>("written");
+        QTest::newRow("folder locked by another process") << false << true;
+        QTest::newRow("store's lock held by another process") << true << false;
+    }
+    void waitsForNoOneLong()
+    {
+        QFETCH(bool, storeLock);
+        QFETCH(bool, written);
+        QTemporaryDir tmp;
+        FileUserStore store(tmp.path().toStdString());
+        QVERIFY(store.write("Settings", "a", "1"));
+        const QByteArray before = fileBytes(store.filePath());
+        const QString held = storeLock
+                                 ? m_run.filePath(QString::fromStdString(platform::programFileName()) + "/store.lock")
+                                 : tmp.path();
+        int ready[2];
+        QCOMPARE(::pipe(ready), 0);
+        const pid_t holder = testchild::start([&] {
+            const int fd = ::open(QFile::encodeName(held).constData(), O_RDONLY);
+            if (fd < 0 || ::flock(fd, LOCK_EX) != 0 || ::write(ready[1], "x", 1) != 1)
+                return false;
+            ::pause();
+            return true;
+        });
+        ::close(ready[1]);
+        char locked = 0;
+        QCOMPARE(::read(ready[0], &locked, 1), ssize_t(1));
+        ::close(ready[0]);
+        const int writer = testchild::wait(testchild::start([&] { return store.write("Settings", "a", "2"); }));
+        ::kill(holder, SIGKILL);
+        testchild::wait(holder);
+        QCOMPARE(writer, written ? 0 : 1);
+        QCOMPARE(fileBytes(store.filePath()), written ? QByteArray("[Settings]\na=2\n") : before);
     }
 
     // A disk that fills up during the write: a child process with a small

@@ -114,19 +114,19 @@ struct ShellCall {
     INT show;
 };
 std::vector<ShellCall> shellCalls;
+INT_PTR shellResult = 2; // SE_ERR_FNF: a link ignores it, the referral is told
 
 HINSTANCE WINAPI recordShellExecute(HWND owner, LPCSTR op, LPCSTR file, LPCSTR params, LPCSTR dir, INT show)
 {
     shellCalls.push_back({owner, op ? op : "", file ? file : "", params == nullptr, dir ? dir : "", show});
-    return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(2)); // SE_ERR_FNF: ignored
+    return reinterpret_cast<HINSTANCE>(shellResult);
 }
 
 void testShell()
 {
-    const auto saved = platform::win32::shellExecute;
-    platform::win32::shellExecute = &recordShellExecute;
+    platform::win32::ShellExecuteShell shell(&recordShellExecute);
     platform::ServicesOverride restore;
-    platform::services().shell = &platform::hostShell();
+    platform::services().shell = &shell;
 
     outreach::openPage(outreach::Page::Download);
     outreach::openPage(outreach::Page::Download);
@@ -135,7 +135,7 @@ void testShell()
         const ShellCall &c = shellCalls[0];
         CHECK(c.owner == nullptr);
         CHECK(c.operation == "Open");
-        CHECK(c.file == std::string("http://") + hosts::Product + "/download-qz-free-starbond.html");
+        CHECK(c.file == outreach::pageUrl(outreach::Page::Download));
         CHECK(c.parametersNull);
         CHECK(c.directory == "C:\\");
         CHECK(c.show == SW_SHOWNORMAL && c.show == 1);
@@ -144,12 +144,13 @@ void testShell()
 
     // Typed text reaches the shell unescaped, in the ANSI code page.
     shellCalls.clear();
-    modTellAFriend::ReferralUrl = "http://www.velmora.example/x?taf1=Ren\xc3\xa9 & co\r\n";
-    modTellAFriend::OpenReferralUrl();
+    const std::string typed = "http://www.velmora.example/x?taf1=Ren\xc3\xa9 & co\r\n";
+    CHECK(!shell.openUrl(typed));
     CHECK(shellCalls.size() == 1);
-    if (GetACP() == 1252 && shellCalls.size() == 1)
+    shellResult = 42;
+    CHECK(shell.openUrl(typed));
+    if (GetACP() == 1252 && shellCalls.size() == 2)
         CHECK(shellCalls[0].file == "http://www.velmora.example/x?taf1=Ren\xe9 & co\r\n");
-    platform::win32::shellExecute = saved;
 }
 
 LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)

@@ -25,8 +25,13 @@ struct ShownMessage {
 class Shell final : public platform::Shell
 {
   public:
-    void openUrl(const std::string &url) override { opened.push_back(url); }
+    bool openUrl(const std::string &url) override
+    {
+        opened.push_back(url);
+        return handedOver;
+    }
     std::vector<std::string> opened;
+    bool handedOver = true; // false: as where no browser can be started
 };
 
 class Store final : public platform::UserStore

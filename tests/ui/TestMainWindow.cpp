@@ -279,30 +279,37 @@ void TestMainWindow::nameFilter()
     QCOMPARE(QApplication::focusWidget(), name);
 }
 
-// An input method's commit goes through the filter character by character.
+// Several characters at once, an input method's commit or the text of one
+// key (a compose sequence), go through the filter one by one, in order.
 void TestMainWindow::nameFilter_inputMethodCommit_data()
 {
     QTest::addColumn<QString>("commit");
+    QTest::addColumn<bool>("byKey");
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("messages");
-    QTest::newRow("letters") << "Anne"
-                             << "Anne" << 0;
-    QTest::newRow("letters before a refused one stay") << "Ab1cd"
-                                                       << "Ab" << 1;
-    QTest::newRow("backspace is no character") << "A\bB"
-                                               << "AB" << 0;
+    QTest::newRow("letters") << "Anne" << false << "Anne" << 0;
+    QTest::newRow("refused ones dropped, the rest kept") << "Ab1cd" << false << "Abcd" << 1;
+    QTest::newRow("backspace is no character") << "A\bB" << false << "AB" << 0;
+    QTest::newRow("one key, letters") << "Ab" << true << "Ab" << 0;
+    QTest::newRow("one key, a refused one") << "a1" << true << "a" << 1;
+    QTest::newRow("one key, refused ones around") << "1a-b." << true << "ab" << 3;
 }
 
 void TestMainWindow::nameFilter_inputMethodCommit()
 {
     QFETCH(QString, commit);
+    QFETCH(bool, byKey);
     QFETCH(QString, expected);
     QFETCH(int, messages);
     uitest::MainWindow m;
     auto *name = m.get<QLineEdit>(QStringLiteral("txtName_0"));
-    QInputMethodEvent event;
-    event.setCommitString(commit);
-    QApplication::sendEvent(name, &event);
+    if (byKey) {
+        QTest::sendKeyEvent(QTest::Press, name, Qt::Key_unknown, commit, Qt::NoModifier);
+    } else {
+        QInputMethodEvent event;
+        event.setCommitString(commit);
+        QApplication::sendEvent(name, &event);
+    }
     QCOMPARE(name->text(), expected);
     QCOMPARE(int(m.fakes.messageBoxes.shown.size()), messages);
 }
