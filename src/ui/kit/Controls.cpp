@@ -19,13 +19,9 @@ namespace ui
 namespace
 {
 
-QFont fontOf(const Face &face)
+QFont fontOf(const Face &f)
 {
-    QFont font(QString::fromLatin1(face.family));
-    font.setPointSizeF(face.points);
-    font.setBold(face.bold);
-    font.setUnderline(face.underline);
-    return font;
+    return face(f.family, f.points, f.bold, f.underline);
 }
 
 // Where the substitute face runs wider than the designed one, a label

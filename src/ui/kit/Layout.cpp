@@ -1,9 +1,12 @@
 #include "ui/kit/Layout.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QPalette>
 #include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace ui
 {
@@ -18,13 +21,55 @@ void place(QWidget *widget, int left, int top, int width, int height)
     widget->setGeometry(twipsRect(left, top, width, height));
 }
 
-QFont verdana(double points, bool bold, bool underline)
+namespace
 {
-    QFont font(QStringLiteral("Verdana"));
+
+// The family where the machine has it, else the first of its stand-ins (see
+// initAppearance) that it has, as the font database spells it.
+QString firstInstalled(const QString &family)
+{
+    const QStringList installed = QFontDatabase::families();
+    for (const QString &wanted : QStringList{family} + QFont::substitutes(family)) {
+        const auto found = std::find_if(installed.begin(), installed.end(), [&](const QString &name) {
+            return name.compare(wanted, Qt::CaseInsensitive) == 0;
+        });
+        if (found != installed.end())
+            return *found;
+    }
+    return family;
+}
+
+// A face asked for by a family the machine lacks sends every font made of it
+// through the font database's search for fallbacks; the stand-in is asked
+// for by name instead. Looked up once each: the list of families is long.
+QString installedFamily(const char *designed)
+{
+    const QLatin1StringView name(designed);
+    if (name == QLatin1StringView("Verdana")) {
+        static const QString verdana = firstInstalled(name);
+        return verdana;
+    }
+    if (name == QLatin1StringView("MS Sans Serif")) {
+        static const QString msSansSerif = firstInstalled(name);
+        return msSansSerif;
+    }
+    return name;
+}
+
+} // namespace
+
+QFont face(const char *family, double points, bool bold, bool underline)
+{
+    QFont font(installedFamily(family));
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setUnderline(underline);
     return font;
+}
+
+QFont verdana(double points, bool bold, bool underline)
+{
+    return face("Verdana", points, bold, underline);
 }
 
 void initAppearance()

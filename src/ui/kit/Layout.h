@@ -37,10 +37,12 @@ inline constexpr QRgb Navy = qRgb(0, 0, 128);
 inline constexpr QRgb Yellow = qRgb(255, 255, 0);
 } // namespace colours
 
-// Verdana, or a close sans-serif face where the machine lacks it.
+// A face of the family, or of a close stand-in where the machine lacks it.
+QFont face(const char *family, double points, bool bold = false, bool underline = false);
 QFont verdana(double points, bool bold = false, bool underline = false);
 
-// Family substitutions and the like; call once after QApplication exists.
+// The stand-ins and the application's font; call once after QApplication
+// exists, before any window is made.
 void initAppearance();
 
 // Puts a top-level window in the centre of its screen.
