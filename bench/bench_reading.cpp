@@ -3,13 +3,15 @@
 //
 //   bench_reading [iterations]
 
+#include "app/Shutdown.h"
 #include "platform/qt/QtServices.h"
-#include "ui/Layout.h"
-#include "ui/frmMain.h"
+#include "ui/MainWindow.h"
+#include "ui/kit/Layout.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -24,9 +26,16 @@ int main(int argc, char *argv[])
     platform::installQtServices();
     const int iterations = argc > 1 ? std::max(1, std::atoi(argv[1])) : 2000;
 
-    auto *window = new frmMain;
+    app::Shutdown shutdown;
+    auto *window = new ui::MainWindow(ui::Promotion::AsLaidOut, shutdown);
     window->show();
     QApplication::processEvents();
+    // The controls a user works, by their names.
+    const auto control = [&](const char *family, int person) {
+        return window->findChild<QWidget *>(QStringLiteral("%1_%2").arg(QLatin1String(family)).arg(person));
+    };
+    auto *proceed = window->findChild<QPushButton *>(QStringLiteral("cmdProceed"));
+    auto *again = window->findChild<QPushButton *>(QStringLiteral("cmdBackToMain"));
 
     // Alternate two couples so that every reading changes every text.
     struct Couple {
@@ -40,17 +49,17 @@ int main(int argc, char *argv[])
     for (int n = 0; n < iterations + 50; ++n) {
         const Couple &c = couples[n % 2];
         for (int i : {0, 1}) {
-            window->txtName[i]->setText(QString::fromLatin1(c.names[i]));
-            window->cboDate[i]->setCurrentIndex(c.day[i]);
-            window->cboMonth[i]->setCurrentIndex(c.month[i]);
+            static_cast<QLineEdit *>(control("txtName", i))->setText(QString::fromLatin1(c.names[i]));
+            static_cast<QComboBox *>(control("cboDate", i))->setCurrentIndex(c.day[i]);
+            static_cast<QComboBox *>(control("cboMonth", i))->setCurrentIndex(c.month[i]);
         }
         const auto start = std::chrono::steady_clock::now();
-        window->cmdProceed_Click();
+        proceed->click();
         const auto stop = std::chrono::steady_clock::now();
         QApplication::processEvents();
         if (n >= 50) // warm-up
             micros.push_back(std::chrono::duration<double, std::micro>(stop - start).count());
-        window->cmdBackToMain_Click();
+        again->click();
     }
 
     std::sort(micros.begin(), micros.end());

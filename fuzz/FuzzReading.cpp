@@ -8,7 +8,7 @@
 // month positions and the year. Mode 0 reads them as the pick-lists give
 // them; any other mode takes any positions and texts.
 
-#include "reading/Composition.h"
+#include "reading/Reading.h"
 
 #include "Check.h"
 
@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     FuzzedDataProvider input(data, size);
     const bool asPicked = input.ConsumeIntegral<std::uint8_t>() == 0;
-    std::array<modStarbond::BirthInput, 2> in;
+    reading::Couple in;
     std::array<bool, 2> realDay{};
     for (std::size_t i = 0; i < in.size(); ++i) {
         in[i].nameText = input.ConsumeRandomLengthString();
@@ -56,16 +56,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     const std::array<std::string, 2> names = {trimBlanks(in[0].nameText), trimBlanks(in[1].nameText)};
 
-    const auto fault = modStarbond::FirstInputFault(in);
+    const auto fault = reading::firstInputFault(in);
     if (names[0].empty() || names[1].empty()) {
         const int first = names[0].empty() ? 0 : 1;
-        check(fault && fault->kind == modStarbond::FaultKind::MissingName && fault->focusPerson == first &&
+        check(fault && fault->kind == reading::FaultKind::MissingName && fault->focusPerson == first &&
                   fault->message == (first == 0 ? "Please Enter Your Name" : "Please Enter Your Partner's Name"),
               "missing name not reported for the first person lacking one");
         return 0;
     }
     if (fault) {
-        check(fault->kind == modStarbond::FaultKind::WrongDate && !fault->focusPerson &&
+        check(fault->kind == reading::FaultKind::WrongDate && !fault->focusPerson &&
                   fault->message.rfind("Please Enter Correct Date Or Month", 0) == 0,
               "unexpected fault");
         check(!asPicked || !realDay[0] || !realDay[1], "real date refused");
@@ -73,17 +73,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     check(!asPicked || (realDay[0] && realDay[1]), "no real date let through");
 
-    modStarbond::FillPersons(in);
+    const reading::Reading reading = reading::readingOf(in);
     std::string text;
-    for (const modStarbond::TextRun &run :
-         modStarbond::ComposeCompatibility(modStarbond::Persons[0], modStarbond::Persons[1]))
+    for (const reading::TextRun &run : reading.compatibility)
         text += run.text;
     for (std::size_t i = 0; i < in.size(); ++i) {
-        check(modStarbond::Persons[i].name == names[i], "name not trimmed");
+        check(reading.people[i].name == names[i], "name not trimmed");
         check(text.find("Compatibility of " + names[i] + " with " + names[1 - i]) != std::string::npos,
               "compatibility text lacks a name");
         if (asPicked)
-            check(modStarbond::ComposePersonCard(modStarbond::Persons[i]).has_value(), "card missing");
+            check(reading.cards[i].has_value(), "card missing");
     }
     return 0;
 }

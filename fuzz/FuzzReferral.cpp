@@ -1,6 +1,6 @@
 // The refer-a-friend request for five entries as typed: the checks let only a
 // complete form through whose request is within the length bound, the length
-// check refuses only a longer one, and the one URL opened carries exactly taf1 to taf6
+// check refuses only a longer one, and the request URL carries exactly taf1 to taf6
 // in order, each decoding to its entry with the blanks at either end gone,
 // with no byte in it that a URL reserves or that is not ASCII.
 //
@@ -9,33 +9,21 @@
 
 #include "Hosts.h"
 #include "outreach/Links.h"
-#include "outreach/TellAFriend.h"
-#include "platform/Services.h"
+#include "outreach/Referral.h"
 
 #include "Check.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <array>
+#include <optional>
 #include <string>
-#include <vector>
 
 using fuzz::check;
 using fuzz::trimBlanks;
 
 namespace
 {
-
-class RecordingShell final : public platform::Shell
-{
-  public:
-    bool openUrl(const std::string &url) override
-    {
-        opened.push_back(url);
-        return true;
-    }
-    std::vector<std::string> opened;
-};
 
 bool isUnreserved(char c)
 {
@@ -79,39 +67,33 @@ bool hasAtAndDot(const std::string &address)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     FuzzedDataProvider input(data, size);
-    modTellAFriend::FormEntries typed;
+    outreach::Referral typed;
     for (std::string *entry : {&typed.name, &typed.email, &typed.message, &typed.friendName, &typed.friendEmail})
         *entry = input.ConsumeRandomLengthString();
     const std::array<std::string, 6> expected = {
         trimBlanks(typed.name),       trimBlanks(typed.email),       trimBlanks(typed.message),
-        trimBlanks(typed.friendName), trimBlanks(typed.friendEmail), modHelp::SiteUrl(hosts::Product, "/"),
+        trimBlanks(typed.friendName), trimBlanks(typed.friendEmail), outreach::siteUrl(hosts::Product, "/"),
     };
 
-    modTellAFriend::StoreEntries(typed);
-    const auto fault = modTellAFriend::FirstReferralFault(modTellAFriend::StoredEntries());
-    const std::size_t length = modTellAFriend::BuildReferralUrl(modTellAFriend::StoredEntries()).size();
-    check(!fault || *fault != modTellAFriend::TooLongMessage || length > modTellAFriend::MaxReferralUrlLength,
+    const outreach::Referral entries = outreach::trimmed(typed);
+    const auto fault = outreach::firstReferralFault(entries);
+    const std::size_t length = outreach::referralUrl(entries).size();
+    check(!fault || *fault != outreach::TooLongMessage || length > outreach::MaxReferralUrlLength,
           "a request within the bound refused as too long");
     if (!fault) {
-        check(length <= modTellAFriend::MaxReferralUrlLength, "a request over the bound let through");
+        check(length <= outreach::MaxReferralUrlLength, "a request over the bound let through");
         const std::array<std::string_view, 5> placeholders = {
-            modTellAFriend::NamePlaceholder, modTellAFriend::EmailPlaceholder, modTellAFriend::MessagePlaceholder,
-            modTellAFriend::FriendNamePlaceholder, modTellAFriend::FriendEmailPlaceholder};
+            outreach::NamePlaceholder, outreach::EmailPlaceholder, outreach::MessagePlaceholder,
+            outreach::FriendNamePlaceholder, outreach::FriendEmailPlaceholder};
         for (std::size_t i = 0; i < placeholders.size(); ++i)
             check(!expected[i].empty() && expected[i] != placeholders[i], "missing entry let through");
         check(expected[1] != expected[4] && hasAtAndDot(expected[1]) && hasAtAndDot(expected[4]),
               "improper addresses let through");
     }
 
-    // The request is built from whatever the module holds.
-    RecordingShell shell;
-    const platform::ServicesOverride scope;
-    platform::services().shell = &shell;
-    modTellAFriend::SendReferral();
-    check(shell.opened.size() == 1 && shell.opened[0] == modTellAFriend::ReferralUrl, "not one URL opened");
-
-    const std::string prefix = modHelp::SiteUrl(hosts::Board, "/qzvs-refer-a-friend.php?");
-    const std::string &url = shell.opened[0];
+    // The request is built from whatever the form holds.
+    const std::string url = outreach::referralUrl(entries);
+    const std::string prefix = outreach::siteUrl(hosts::Board, "/qzvs-refer-a-friend.php?");
     check(url.compare(0, prefix.size(), prefix) == 0, "wrong page");
     std::size_t at = prefix.size();
     for (std::size_t k = 0; k < expected.size(); ++k) {

@@ -47,8 +47,8 @@ bool isRealDate(const platform::CivilDate &d)
 
 void checkRoundTrip(const Form &form, const platform::CivilDate &d)
 {
-    const std::string text = modHelp::DurationText(*form.calendar, d);
-    if (form.calendar->parseDate(modHelp::DecodeText(modHelp::EncodeText(text))) != d)
+    const std::string text = app::durationText(*form.calendar, d);
+    if (form.calendar->parseDate(app::decodeText(app::encodeText(text))) != d)
         fail(form, "\"" + text + "\" reads back otherwise", d);
 }
 

@@ -4,7 +4,6 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    StartApplication();
-    return app.exec();
+    QApplication application(argc, argv);
+    return app::runProgram();
 }

@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """The house rules of src/, checked from its own includes.
 
-Every module (a .h/.cpp pair) has a tier; a module includes only modules of
-its own tier or below, never in a circle. The reading engine includes nothing
-but itself and the standard library; the Qt-free modules name no Qt header.
+Every module (a .h/.cpp pair) has a tier, from the folder it lies in; a module
+includes only modules of its own tier or below, never in a circle. The reading
+engine includes nothing but itself and the standard library; the reading
+engine and the platform's interfaces name no Qt header.
 
     check_layers.py SRC_DIR        exits 1 and lists what breaks a rule
 """
@@ -12,33 +13,24 @@ import pathlib
 import re
 import sys
 
-# Lowest first: pure logic and the platform's interfaces, the Qt-backed
-# services, the procedures of the modules, the widget kit, the windows, and
-# start-up, which opens the main window.
-TIERS = [
+# Each file's tier follows from where it lies, lowest first: the reading
+# engine and the platform's interfaces (0), the Qt-backed services (1), the
+# logic of app/ and outreach/ (2), the widget kit (3), the windows (4) and
+# the program's entry (5). In app/ and outreach/ a module built on Qt (a
+# window, or what starts or ends the windows) is a window's; the rest is logic.
+FOLDER_TIERS = [
     ("reading/", 0),
     ("platform/qt/", 1),
     ("platform/", 0),
-    ("Hosts", 0),
-    ("app/Settings", 2),
-    ("app/UpdateReminder", 2),
-    ("app/Shutdown", 2),
-    ("outreach/Links", 2),
-    ("outreach/TellAFriend", 2),
-    ("ui/Accessible", 3),
-    ("ui/Layout", 3),
-    ("ui/LinkLabel", 3),
-    ("ui/Images", 3),
-    ("ui/Form", 3),
-    ("outreach/frmNagScreen2", 4),
-    ("ui/frmAbout", 4),
-    ("ui/frmMain", 5),
-    ("app/Startup", 6),
-    ("main", 7),
+    ("ui/kit/", 3),
+    ("ui/", 4),
 ]
+QT_TIERED = ("app/", "outreach/")
+LOGIC, WINDOWS = 2, 4
+ROOT_TIERS = {"Hosts": 0, "main": 5}
 
-QT_FREE = ("reading/", "platform/", "app/Settings", "app/UpdateReminder", "outreach/Links",
-           "outreach/TellAFriend")
+# The Qt-free folders; app/ and outreach/ name Qt only in their windows.
+QT_FREE = ("reading/", "platform/")
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)
 
@@ -47,27 +39,37 @@ def module_of(path):
     return re.sub(r"(_posix|_win32)?\.(h|cpp|h\.in)$", "", path)
 
 
-def tier_of(module):
-    for prefix, tier in TIERS:
+def uses_qt(text):
+    return any(kind == "<" and target.startswith("Q") for kind, target in INCLUDE.findall(text))
+
+
+def tier_of(module, qt_modules):
+    if module in ROOT_TIERS:
+        return ROOT_TIERS[module]
+    for prefix, tier in FOLDER_TIERS:
         if module.startswith(prefix):
             return tier
+    if module.startswith(QT_TIERED):
+        return WINDOWS if module in qt_modules else LOGIC
     return None
 
 
 def main(src):
     root = pathlib.Path(src)
+    files = {}
+    for file in sorted(root.rglob("*")):
+        if file.suffix in (".h", ".cpp", ".in"):
+            files[file.relative_to(root).as_posix()] = file.read_text(encoding="utf-8")
+    qt_modules = {module_of(path) for path, text in files.items() if uses_qt(text)}
     edges = {}
     faults = []
-    for file in sorted(root.rglob("*")):
-        if file.suffix not in (".h", ".cpp", ".in"):
-            continue
-        path = file.relative_to(root).as_posix()
+    for path, text in files.items():
         module = module_of(path)
-        tier = tier_of(module)
+        tier = tier_of(module, qt_modules)
         if tier is None:
             faults.append(f"{path}: in no tier")
             continue
-        for kind, target in INCLUDE.findall(file.read_text(encoding="utf-8")):
+        for kind, target in INCLUDE.findall(text):
             if kind == "<":
                 if target.startswith("Q") and module.startswith(QT_FREE) and not module.startswith("platform/qt/"):
                     faults.append(f"{path}: a Qt-free module includes <{target}>")
@@ -79,7 +81,7 @@ def main(src):
                 continue
             if module.startswith("reading/") and not other.startswith("reading/"):
                 faults.append(f"{path}: the reading engine includes {target}")
-            other_tier = tier_of(other)
+            other_tier = tier_of(other, qt_modules)
             if other_tier is None:
                 faults.append(f"{path}: includes {target}, in no tier")
             elif other_tier > tier:

@@ -7,13 +7,14 @@
 //
 //   starbond-snapshots <output dir>
 
+#include "app/Shutdown.h"
 #include "app/UpdateReminder.h"
-#include "outreach/frmNagScreen2.h"
+#include "outreach/ExitScreen.h"
 #include "platform/qt/QtServices.h"
-#include "ui/Images.h"
-#include "ui/Layout.h"
-#include "ui/frmAbout.h"
-#include "ui/frmMain.h"
+#include "ui/AboutWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/kit/Images.h"
+#include "ui/kit/Layout.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -22,6 +23,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QTabBar>
 #include <cstdio>
 #include <cstring>
@@ -34,6 +36,16 @@ class FixedDraw final : public platform::Random
     void seedFromClock() override {}
     float next() override { return 0.75f; }
 };
+
+// The windows are driven as a user's tool drives them: by their controls'
+// names.
+template <class T> T *control(QWidget *window, const char *name)
+{
+    T *found = window->findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("no control named %s", name);
+    return found;
+}
 } // namespace
 
 int main(int argc, char *argv[])
@@ -52,10 +64,11 @@ int main(int argc, char *argv[])
         return 1;
     ui::initAppearance();
     platform::installQtServices();
-    QApplication::setWindowIcon(ui::StarbondIcon());
+    QApplication::setWindowIcon(ui::starbondIcon());
     const QString suffix = doubled ? QStringLiteral("@2x.png") : QStringLiteral(".png");
 
-    auto *window = new frmMain;
+    app::Shutdown shutdown;
+    auto *window = new ui::MainWindow(ui::Promotion::AsLaidOut, shutdown);
     window->show();
     bool ok = true;
     auto save = [&](const char *name) {
@@ -69,42 +82,47 @@ int main(int argc, char *argv[])
     FixedDraw draw;
     platform::services().random = &draw;
     {
-        frmNagScreen2 exitScreen;
+        outreach::ExitScreen exitScreen(shutdown);
         ok = exitScreen.grab().save(out.filePath(QStringLiteral("exit-screen") + suffix)) && ok;
     }
     if (doubled)
         return ok ? 0 : 1;
 
-    window->lblFullBrand->raise();
+    control<QWidget>(window, "lblFullBrand")->raise();
     save("main-promo-fullbrand");
-    window->lblCobrand->raise();
+    control<QWidget>(window, "lblCobrand")->raise();
     save("main-promo-cobrand");
 
     // Ann, born 10 August; Bob, born 15 May.
-    window->txtName[0]->setText(QStringLiteral("Ann"));
-    window->cboDate[0]->setCurrentIndex(9);
-    window->cboMonth[0]->setCurrentIndex(7);
-    window->cboYear[0]->setCurrentIndex(90);
-    window->txtName[1]->setText(QStringLiteral("Bob"));
-    window->cboDate[1]->setCurrentIndex(14);
-    window->cboMonth[1]->setCurrentIndex(4);
-    window->cboYear[1]->setCurrentIndex(88);
+    const auto enter = [&](const char *person, const char *name, int day, int month, int year) {
+        control<QLineEdit>(window, qPrintable(QStringLiteral("txtName_") + QLatin1String(person)))
+            ->setText(QLatin1String(name));
+        control<QComboBox>(window, qPrintable(QStringLiteral("cboDate_") + QLatin1String(person)))
+            ->setCurrentIndex(day);
+        control<QComboBox>(window, qPrintable(QStringLiteral("cboMonth_") + QLatin1String(person)))
+            ->setCurrentIndex(month);
+        control<QComboBox>(window, qPrintable(QStringLiteral("cboYear_") + QLatin1String(person)))
+            ->setCurrentIndex(year);
+    };
+    enter("0", "Ann", 9, 7, 90);
+    enter("1", "Bob", 14, 4, 88);
     save("main-input-filled");
 
-    window->cmdProceed_Click();
+    control<QPushButton>(window, "cmdProceed")->click();
     save("main-reading-user");
-    window->TS->setCurrentIndex(1);
+    auto *tabs = control<QTabBar>(window, "TS");
+    tabs->setCurrentIndex(1);
     save("main-reading-partner");
-    window->TS->setCurrentIndex(2);
+    tabs->setCurrentIndex(2);
     save("main-reading-compatibility");
 
-    QDialog *about = CreateAboutWindow(window);
+    QDialog *about = new ui::AboutWindow(window);
     about->show();
     QApplication::processEvents();
     ok = about->grab().save(out.filePath(QStringLiteral("about.png"))) && ok;
     about->close();
 
-    QMessageBox *question = platform::createMessageBox(modHelp::UpdateQuestion, platform::MsgIcon::Information,
+    QMessageBox *question = platform::createMessageBox(app::UpdateQuestion, platform::MsgIcon::Information,
                                                        platform::MsgButtons::YesNo, nullptr);
     question->show();
     QApplication::processEvents();

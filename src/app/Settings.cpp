@@ -2,12 +2,12 @@
 
 #include "platform/Services.h"
 
-namespace modHelp
+namespace app
 {
 namespace
 {
 
-const std::string Section = "Settings";
+constexpr char Section[] = "Settings";
 
 // Shifts every byte by delta; bytes that would leave 0..255 are dropped.
 std::string shift(const std::string &text, int delta)
@@ -24,25 +24,25 @@ std::string shift(const std::string &text, int delta)
 
 } // namespace
 
-std::string EncodeText(const std::string &text)
+std::string encodeText(const std::string &text)
 {
     return shift(text, 85);
 }
 
-std::string DecodeText(const std::string &text)
+std::string decodeText(const std::string &text)
 {
     return shift(text, -85);
 }
 
-std::string ReadSetting(const std::string &name)
+std::string readSetting(const std::string &name)
 {
-    const auto stored = platform::services().store->read(Section, EncodeText(name));
-    return stored ? DecodeText(*stored) : std::string();
+    const auto stored = platform::services().store->read(Section, encodeText(name));
+    return stored ? decodeText(*stored) : std::string();
 }
 
-bool WriteSetting(const std::string &name, const std::string &value)
+bool writeSetting(const std::string &name, const std::string &value)
 {
-    return platform::services().store->write(Section, EncodeText(name), EncodeText(value));
+    return platform::services().store->write(Section, encodeText(name), encodeText(value));
 }
 
-} // namespace modHelp
+} // namespace app

@@ -5,15 +5,15 @@
 
 #include <string>
 
-namespace modHelp
+namespace app
 {
 
-std::string EncodeText(const std::string &text);
-std::string DecodeText(const std::string &text);
+std::string encodeText(const std::string &text);
+std::string decodeText(const std::string &text);
 
 // Empty when never written (or unreadable).
-std::string ReadSetting(const std::string &name);
+std::string readSetting(const std::string &name);
 // False when the store refuses the write.
-bool WriteSetting(const std::string &name, const std::string &value);
+bool writeSetting(const std::string &name, const std::string &value);
 
-} // namespace modHelp
+} // namespace app

@@ -4,55 +4,34 @@
 
 #include <QApplication>
 #include <QPointer>
-#include <QSet>
 #include <QWidget>
 
-namespace
+namespace app
 {
 
-// State of the exit in progress. A window's close handling may call
-// ExitApplication again (the exit screen does); the inner call closes what is
-// left and terminates. Should the terminator return (a test's fake), the
-// outer call must neither walk on nor terminate a second time.
-struct Exit {
-    int depth = 0;
-    bool terminated = false;
-    QSet<QWidget *> closing;
-};
-
-Exit &exitState()
+void Shutdown::exitApplication()
 {
-    static Exit state;
-    return state;
-}
-
-} // namespace
-
-namespace modHelp
-{
-
-void ExitApplication()
-{
-    Exit &state = exitState();
-    ++state.depth;
+    ++m_depth;
     // Guarded up front: a close handler may delete another window.
     QList<QPointer<QWidget>> windows;
     for (QWidget *window : QApplication::topLevelWidgets())
         windows.append(window);
     for (const QPointer<QWidget> &window : windows) {
-        if (state.terminated)
+        if (m_terminated)
             break;
-        if (window.isNull() || state.closing.contains(window.data()))
+        if (window.isNull() || m_closing.contains(window.data()))
             continue;
-        state.closing.insert(window.data());
+        m_closing.insert(window.data());
         window->close();
     }
-    if (!state.terminated) {
-        state.terminated = true;
+    if (!m_terminated) {
+        m_terminated = true;
         platform::services().terminator->terminate(0);
     }
-    if (--state.depth == 0)
-        state = Exit{};
+    if (--m_depth == 0) {
+        m_terminated = false;
+        m_closing.clear();
+    }
 }
 
-} // namespace modHelp
+} // namespace app

@@ -4,18 +4,17 @@
 #include "app/UpdateReminder.h"
 #include "platform/Services.h"
 #include "platform/qt/QtServices.h"
-#include "ui/Images.h"
-#include "ui/Layout.h"
-#include "ui/frmMain.h"
+#include "ui/MainWindow.h"
+#include "ui/kit/Images.h"
+#include "ui/kit/Layout.h"
 
 #include <QApplication>
-#include <QLabel>
 
 #include <cmath>
 #include <exception>
 
-std::int16_t intCoBrandRandomNumber = 0;
-
+namespace app
+{
 namespace
 {
 
@@ -31,65 +30,78 @@ template <typename Step> void runStep(Step &&step)
 
 } // namespace
 
-std::int16_t CoBrandNumber(float r)
+std::int16_t coBrandNumber(float r)
 {
     const float value = r * 6.0f + 1.0f;
     // nearbyint rounds in the default mode: to nearest, halves to even.
     return static_cast<std::int16_t>(std::nearbyint(value));
 }
 
-void CoBrand_Randomize(frmMain &window)
+ui::Promotion promotionFor(float r)
 {
-    intCoBrandRandomNumber = CoBrandNumber(platform::services().random->next());
-    switch (intCoBrandRandomNumber) {
+    switch (coBrandNumber(r)) {
     case 2:
     case 4:
     case 6:
-        window.lblFullBrand->raise();
-        break;
+        return ui::Promotion::FullBrand;
     case 1:
     case 3:
     case 5:
-        window.lblCobrand->raise();
-        break;
+        return ui::Promotion::CoBrand;
     default: // 7 keeps the layout's order
-        break;
+        return ui::Promotion::AsLaidOut;
     }
 }
 
-void StartApplication()
+int runProgram()
 {
     platform::installQtServices();
-    RunStartup();
+    Shutdown shutdown;
+    // Until the main window is drawn, the plugin folders are put aside: the
+    // style's first pictures would otherwise load every image-format plugin
+    // to read two of Qt's own PNG files, which it reads itself (the program's
+    // pictures are pixels), and that costs more than much of the window. The
+    // platform plugin and the style are loaded by then.
+    QApplication::style();
+    const QStringList pluginFolders = QCoreApplication::libraryPaths();
+    QCoreApplication::setLibraryPaths({});
+    const auto restore = [pluginFolders] { QCoreApplication::setLibraryPaths(pluginFolders); };
+    if (ui::MainWindow *window = startApplication(shutdown))
+        QObject::connect(window, &ui::MainWindow::drawn, restore);
+    else
+        restore();
+    return QApplication::exec();
 }
 
-void RunStartup()
+ui::MainWindow *startApplication(Shutdown &shutdown)
 {
     ui::initAppearance();
-    QApplication::setWindowIcon(ui::StarbondIcon());
-    // Closing the main window leaves the exit screen; only ExitApplication ends
+    QApplication::setWindowIcon(ui::starbondIcon());
+    // Closing the main window leaves the exit screen; only the way out ends
     // the process.
     QApplication::setQuitOnLastWindowClosed(false);
     platform::Services &services = platform::services();
 
     if (!services.instanceLock->acquire()) {
-        platform::ShowMessage("Application is already running", platform::MsgIcon::Information);
-        modHelp::ExitApplication();
-        return;
+        platform::showMessage("Application is already running", platform::MsgIcon::Information);
+        shutdown.exitApplication();
+        return nullptr;
     }
 
     runStep([&] { services.random->seedFromClock(); });
-    runStep([] { modHelp::CheckUpdateReminder(); });
+    runStep([] { checkUpdateReminder(); });
 
-    frmMain *window = nullptr;
+    ui::Promotion promotion = ui::Promotion::AsLaidOut;
+    runStep([&] { promotion = promotionFor(services.random->next()); });
+    ui::MainWindow *window = nullptr;
     runStep([&] {
-        window = new frmMain();
+        window = new ui::MainWindow(promotion, shutdown);
         window->show();
     });
-    if (!window) {
-        // Never leave the process running without a window.
-        modHelp::ExitApplication();
-        return;
-    }
-    runStep([&] { CoBrand_Randomize(*window); });
+    // Never leave the process running without a window.
+    if (!window)
+        shutdown.exitApplication();
+    return window;
 }
+
+} // namespace app

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-namespace modHelp
+namespace app
 {
 namespace
 {
@@ -48,7 +48,7 @@ std::optional<std::int64_t> parseInt32(const std::string &text)
 
 } // namespace
 
-ReminderStep NextReminderStep(const std::optional<platform::CivilDate> &stored, const platform::CivilDate &today)
+ReminderStep nextReminderStep(const std::optional<platform::CivilDate> &stored, const platform::CivilDate &today)
 {
     if (!stored)
         return ReminderStep::FirstStart;
@@ -58,15 +58,15 @@ ReminderStep NextReminderStep(const std::optional<platform::CivilDate> &stored, 
 
 // A short date can hold characters that the encoding drops (Japanese,
 // Chinese, Korean, Arabic ones) or a year that reads back in another century.
-std::string DurationText(platform::Calendar &calendar, const platform::CivilDate &day)
+std::string durationText(platform::Calendar &calendar, const platform::CivilDate &day)
 {
     const std::string text = calendar.formatDate(day);
-    if (calendar.parseDate(DecodeText(EncodeText(text))) == day)
+    if (calendar.parseDate(decodeText(encodeText(text))) == day)
         return text;
     return platform::isoDate(day);
 }
 
-std::string InstallCountAfterAsking(const std::string &stored)
+std::string installCountAfterAsking(const std::string &stored)
 {
     const auto count = parseInt32(stored);
     // INT32_MIN has no 32-bit absolute value, so it counts as unreadable too.
@@ -75,19 +75,19 @@ std::string InstallCountAfterAsking(const std::string &stored)
     return std::to_string(*count < 0 ? -*count : *count);
 }
 
-void CheckUpdateReminder()
+void checkUpdateReminder()
 {
     auto &s = platform::services();
     const platform::CivilDate today = s.calendar->today();
-    const std::string duration = ReadSetting("Duration");
+    const std::string duration = readSetting("Duration");
     const auto stored = duration.empty() ? std::nullopt : s.calendar->parseDate(duration);
 
-    switch (NextReminderStep(stored, today)) {
+    switch (nextReminderStep(stored, today)) {
     case ReminderStep::Quiet:
         return;
     case ReminderStep::FirstStart:
-        if (WriteSetting("Install", "1"))
-            WriteSetting("Duration", DurationText(*s.calendar, today));
+        if (writeSetting("Install", "1"))
+            writeSetting("Duration", durationText(*s.calendar, today));
         return;
     case ReminderStep::Ask:
         break;
@@ -96,12 +96,12 @@ void CheckUpdateReminder()
     const auto answer =
         s.messageBoxes->show(UpdateQuestion, platform::MsgIcon::Information, platform::MsgButtons::YesNo);
     // A refused write ends the reminder; what was written before stays.
-    if (!WriteSetting("Install", InstallCountAfterAsking(ReadSetting("Install"))))
+    if (!writeSetting("Install", installCountAfterAsking(readSetting("Install"))))
         return;
-    if (!WriteSetting("Duration", DurationText(*s.calendar, today)))
+    if (!writeSetting("Duration", durationText(*s.calendar, today)))
         return;
     if (answer == platform::MsgAnswer::Yes)
-        OpenDownloadPage();
+        outreach::openPage(outreach::Page::Download);
 }
 
-} // namespace modHelp
+} // namespace app

@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
-namespace modHelp
+namespace app
 {
 // Once every fifteen days, asks whether to look for a newer version.
-void CheckUpdateReminder();
+void checkUpdateReminder();
 
 // The question, with a carriage return between its two sentences.
 inline constexpr const char *UpdateQuestion =
@@ -17,13 +17,13 @@ inline constexpr const char *UpdateQuestion =
 // What a start does for the stored "Duration" date (nullopt when missing or
 // unreadable) and today's date.
 enum class ReminderStep { FirstStart, Quiet, Ask };
-ReminderStep NextReminderStep(const std::optional<platform::CivilDate> &stored, const platform::CivilDate &today);
+ReminderStep nextReminderStep(const std::optional<platform::CivilDate> &stored, const platform::CivilDate &today);
 
 // A day as "Duration" keeps it: the calendar's form where it reads back as
 // the same day through the store's encoding, ISO 8601 otherwise.
-std::string DurationText(platform::Calendar &calendar, const platform::CivilDate &day);
+std::string durationText(platform::Calendar &calendar, const platform::CivilDate &day);
 
 // The "Install" text written back after the question: the stored count's
 // absolute value, or "1" when it cannot be read as a 32-bit number.
-std::string InstallCountAfterAsking(const std::string &stored);
-} // namespace modHelp
+std::string installCountAfterAsking(const std::string &stored);
+} // namespace app

@@ -3,74 +3,38 @@
 #include "Hosts.h"
 #include "platform/Services.h"
 
-namespace
+namespace outreach
 {
 
-bool openPage(const std::string &url)
+std::string siteUrl(std::string_view host, std::string_view path)
 {
-    return platform::services().shell->openUrl(url);
+    return "http://" + std::string(host) + std::string(path);
 }
 
-} // namespace
-
-namespace modHelp
+std::string pageUrl(Page page)
 {
-
-std::string SiteUrl(const char *host, const char *path)
-{
-    return std::string("http://") + host + path;
+    switch (page) {
+    case Page::Home:
+        return siteUrl(hosts::BoardHome, "");
+    case Page::SoftwaresSite:
+        return siteUrl(hosts::Board, "/velmorasoftwares");
+    case Page::OnlineHelp:
+        return siteUrl(hosts::Product, "/qz-free-starbond-help.html");
+    case Page::Download:
+        return siteUrl(hosts::Product, "/download-qz-free-starbond.html");
+    case Page::Donation:
+        return siteUrl(hosts::Help, "/donate.html");
+    case Page::FullBrand:
+        return siteUrl(hosts::Help, "/fully-branded.html");
+    case Page::CoBrand:
+        return siteUrl(hosts::Help, "/co-brand.html");
+    }
+    return {};
 }
 
-std::string HomePageUrl()
+void openPage(Page page)
 {
-    return SiteUrl(hosts::BoardHome, "");
+    platform::services().shell->openUrl(pageUrl(page));
 }
 
-void OpenHomePage()
-{
-    openPage(HomePageUrl());
-}
-
-void OpenSoftwaresSite()
-{
-    openPage(SiteUrl(hosts::Board, "/velmorasoftwares"));
-}
-
-void OpenOnlineHelp()
-{
-    openPage(SiteUrl(hosts::Product, "/qz-free-starbond-help.html"));
-}
-
-void OpenDownloadPage()
-{
-    openPage(SiteUrl(hosts::Product, "/download-qz-free-starbond.html"));
-}
-
-void OpenDonationPage()
-{
-    openPage(SiteUrl(hosts::Help, "/donate.html"));
-}
-
-void OpenFullBrandPage()
-{
-    openPage(SiteUrl(hosts::Help, "/fully-branded.html"));
-}
-
-void OpenCoBrandPage()
-{
-    openPage(SiteUrl(hosts::Help, "/co-brand.html"));
-}
-
-} // namespace modHelp
-
-namespace modTellAFriend
-{
-
-std::string ReferralUrl;
-
-bool OpenReferralUrl()
-{
-    return openPage(ReferralUrl);
-}
-
-} // namespace modTellAFriend
+} // namespace outreach

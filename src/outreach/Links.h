@@ -1,30 +1,28 @@
 #pragma once
 
-// The web pages the program offers. Each opener hands one URL to the shell
-// service and returns at once, reporting nothing; the referral alone says
-// whether its URL could be handed over.
+// The web pages the program offers. Opening one hands its URL to the shell
+// service and returns at once, reporting nothing.
 
 #include <string>
+#include <string_view>
 
-namespace modHelp
+namespace outreach
 {
-void OpenHomePage();
-void OpenSoftwaresSite();
-void OpenOnlineHelp();
-void OpenDownloadPage();
-void OpenDonationPage();
-void OpenFullBrandPage();
-void OpenCoBrandPage();
 
-// Shown by the About window's link label.
-std::string HomePageUrl();
+enum class Page {
+    Home,          // the board site's home page
+    SoftwaresSite, // the board site's software area
+    OnlineHelp,
+    Download,
+    Donation,
+    FullBrand,
+    CoBrand,
+};
+
+std::string pageUrl(Page page);
+void openPage(Page page);
 
 // "http://" + host + path: every address the program hands out.
-std::string SiteUrl(const char *host, const char *path);
-} // namespace modHelp
+std::string siteUrl(std::string_view host, std::string_view path);
 
-namespace modTellAFriend
-{
-extern std::string ReferralUrl;
-bool OpenReferralUrl();
-} // namespace modTellAFriend
+} // namespace outreach

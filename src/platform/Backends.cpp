@@ -96,9 +96,9 @@ std::string withoutExtension(const std::string &fileName)
     return dot == std::string::npos || dot == 0 ? fileName : fileName.substr(0, dot);
 }
 
-void ShowMessage(const std::string &text, MsgIcon icon)
+void showMessage(std::string_view text, MsgIcon icon)
 {
-    services().messageBoxes->show(text, icon, MsgButtons::Ok);
+    services().messageBoxes->show(std::string(text), icon, MsgButtons::Ok);
 }
 
 } // namespace platform

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace platform
 {
@@ -98,7 +99,7 @@ class Clipboard
 };
 
 // A message box with an OK button alone, through the service in force.
-void ShowMessage(const std::string &text, MsgIcon icon);
+void showMessage(std::string_view text, MsgIcon icon);
 
 struct Services {
     Shell *shell = nullptr;

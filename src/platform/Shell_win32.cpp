@@ -7,37 +7,24 @@
 
 namespace platform
 {
+
 namespace win32
 {
-ShellExecuteFn shellExecute = &::ShellExecuteA;
-} // namespace win32
 
-namespace
+bool ShellExecuteShell::openUrl(const std::string &url)
 {
-
-// UTF-8 to the ANSI code page; characters it lacks become its default char.
-std::string toAnsi(const std::string &utf8)
-{
-    return win32::narrow(win32::widen(utf8, CP_UTF8), CP_ACP);
+    // UTF-8 to the ANSI code page; characters it lacks become its default char.
+    const std::string ansi = narrow(widen(url, CP_UTF8), CP_ACP);
+    // 32 or less is an error code (no program for web addresses, ...).
+    const HINSTANCE result = m_shellExecute(nullptr, "Open", ansi.c_str(), nullptr, "C:\\", SW_SHOWNORMAL);
+    return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
-class Win32Shell final : public Shell
-{
-  public:
-    bool openUrl(const std::string &url) override
-    {
-        // 32 or less is an error code (no program for web addresses, ...).
-        const HINSTANCE result =
-            win32::shellExecute(nullptr, "Open", toAnsi(url).c_str(), nullptr, "C:\\", SW_SHOWNORMAL);
-        return reinterpret_cast<INT_PTR>(result) > 32;
-    }
-};
-
-} // namespace
+} // namespace win32
 
 Shell &hostShell()
 {
-    static Win32Shell shell;
+    static win32::ShellExecuteShell shell;
     return shell;
 }
 

@@ -1,12 +1,23 @@
 #pragma once
 
+#include "platform/Services.h"
+
 #include <windows.h>
 
 namespace platform::win32
 {
 
-// The shell call every link goes through; tests put a recorder here.
 using ShellExecuteFn = HINSTANCE(WINAPI *)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
-extern ShellExecuteFn shellExecute;
+
+// Every link goes through ShellExecuteA; a test hands in a recorder instead.
+class ShellExecuteShell final : public Shell
+{
+  public:
+    explicit ShellExecuteShell(ShellExecuteFn shellExecute = &::ShellExecuteA) : m_shellExecute(shellExecute) {}
+    bool openUrl(const std::string &url) override;
+
+  private:
+    ShellExecuteFn m_shellExecute;
+};
 
 } // namespace platform::win32

@@ -5,7 +5,7 @@
 namespace platform::win32
 {
 
-void SetTopmost(std::uintptr_t hwnd)
+void setTopmost(std::uintptr_t hwnd)
 {
     constexpr UINT flags = 83;
     ::SetWindowPos(reinterpret_cast<HWND>(hwnd), HWND_TOPMOST, 0, 0, 0, 0, flags);

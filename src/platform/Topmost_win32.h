@@ -7,6 +7,6 @@ namespace platform::win32
 
 // Puts the window above other applications' windows and shows it, keeping its
 // position and size (SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW).
-void SetTopmost(std::uintptr_t hwnd);
+void setTopmost(std::uintptr_t hwnd);
 
 } // namespace platform::win32

@@ -1,31 +1,27 @@
 #pragma once
 
-#include "reading/Persons.h"
+// The ten planetary archetypes, one constant table compiled into the program.
 
-#include <array>
-#include <string>
+#include "reading/BirthData.h"
 
-namespace modStarbond
+#include <string_view>
+
+namespace reading
 {
 
-struct ArchetypeRecord {
-    std::string PlanetName;
-    std::string Archetype;
-    std::string Characteristics;
-    std::string AlsoKnownAs;
-    std::string Keywords;
-    std::string Romancing;
-    std::string Ruler;
-    std::string TarotCard;
-    std::string Detriment;
+struct Archetype {
+    std::string_view planetName;
+    std::string_view archetype;
+    std::string_view characteristics;
+    std::string_view alsoKnownAs;
+    std::string_view keywords;
+    std::string_view romancing;
+    std::string_view ruler;
+    std::string_view tarotCard;
+    std::string_view detriment;
 };
 
-// Indexed by PlanetCode 0..9; empty until the first LoadArchetypes.
-extern std::array<ArchetypeRecord, 10> ArchetypeTable;
+// The row of a planet, or nullptr for a code outside 0..9 (NoPlanet included).
+const Archetype *archetypeOf(PlanetCode code);
 
-void LoadArchetypes();
-
-// The row for a code, or nullptr for a code outside 0..9 (NoPlanet included).
-const ArchetypeRecord *ArchetypeOf(PlanetCode code);
-
-} // namespace modStarbond
+} // namespace reading

@@ -5,14 +5,14 @@
 #include <string>
 #include <string_view>
 
-namespace textutil
+namespace reading
 {
 // Leading and trailing blanks (U+0020) removed; tabs and line breaks stay.
-inline std::string TrimBlanks(std::string_view text)
+inline std::string trimBlanks(std::string_view text)
 {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos)
         return {};
     return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
 }
-} // namespace textutil
+} // namespace reading

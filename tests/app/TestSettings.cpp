@@ -3,8 +3,8 @@
 
 #include <QTest>
 
-using modHelp::DecodeText;
-using modHelp::EncodeText;
+using app::decodeText;
+using app::encodeText;
 
 namespace
 {
@@ -46,19 +46,19 @@ class TestSettings : public QObject
     {
         QFETCH(QByteArray, plain);
         QFETCH(QByteArray, encoded);
-        QCOMPARE(EncodeText(bytes(plain)), bytes(encoded));
+        QCOMPARE(encodeText(bytes(plain)), bytes(encoded));
     }
 
     void decodeDropsCodesBelow85()
     {
-        QCOMPARE(DecodeText("\x86"
+        QCOMPARE(decodeText("\x86"
                             "A\x86"),
                  std::string("11"));
         std::string low;
         for (int c = 0; c < 85; ++c)
             low.push_back(static_cast<char>(c));
-        QCOMPARE(DecodeText(low), std::string());
-        QCOMPARE(DecodeText(""), std::string());
+        QCOMPARE(decodeText(low), std::string());
+        QCOMPARE(decodeText(""), std::string());
     }
 
     void everyCodeUpTo170SurvivesTheRoundTrip()
@@ -66,36 +66,36 @@ class TestSettings : public QObject
         std::string all;
         for (int c = 0; c <= 170; ++c)
             all.push_back(static_cast<char>(c));
-        QCOMPARE(EncodeText(all).size(), all.size());
-        QCOMPARE(DecodeText(EncodeText(all)), all);
+        QCOMPARE(encodeText(all).size(), all.size());
+        QCOMPARE(decodeText(encodeText(all)), all);
         std::string high;
         for (int c = 171; c <= 255; ++c)
             high.push_back(static_cast<char>(c));
-        QCOMPARE(EncodeText(high), std::string());
+        QCOMPARE(encodeText(high), std::string());
     }
 
     void storesEncodedNamesAndValuesInSettings()
     {
         fakes::All f;
-        QVERIFY(modHelp::WriteSetting("Install", "1"));
+        QVERIFY(app::writeSetting("Install", "1"));
         QCOMPARE(f.store.values.size(), std::size_t(1));
         QCOMPARE(f.store.values.begin()->first.first, std::string("Settings"));
         QCOMPARE(f.store.values.begin()->first.second, codes({158, 195, 200, 201, 182, 193, 193}));
         QCOMPARE(f.store.values.begin()->second, std::string("\x86"));
-        QCOMPARE(modHelp::ReadSetting("Install"), std::string("1"));
+        QCOMPARE(app::readSetting("Install"), std::string("1"));
     }
 
     void missingValueReadsEmpty()
     {
         fakes::All f;
-        QCOMPARE(modHelp::ReadSetting("Duration"), std::string());
+        QCOMPARE(app::readSetting("Duration"), std::string());
     }
 
     void refusedWriteIsReported()
     {
         fakes::All f;
         f.store.writesLeft = 0;
-        QVERIFY(!modHelp::WriteSetting("Install", "1"));
+        QVERIFY(!app::writeSetting("Install", "1"));
         QVERIFY(f.store.values.empty());
     }
 };

@@ -12,11 +12,11 @@
 namespace
 {
 
-// Counts its close events; may call ExitApplication from its close handling.
+// Counts its close events; may take the way out from its close handling.
 class Window : public QWidget
 {
   public:
-    explicit Window(bool exitsOnClose = false) : m_exitsOnClose(exitsOnClose) {}
+    explicit Window(app::Shutdown *exitsOnClose = nullptr) : m_exitsOnClose(exitsOnClose) {}
     int closes = 0;
 
   protected:
@@ -25,11 +25,11 @@ class Window : public QWidget
         ++closes;
         event->accept();
         if (m_exitsOnClose)
-            modHelp::ExitApplication();
+            m_exitsOnClose->exitApplication();
     }
 
   private:
-    bool m_exitsOnClose;
+    app::Shutdown *m_exitsOnClose;
 };
 
 QList<QWidget *> visibleWindows()
@@ -50,7 +50,7 @@ class TestShutdown : public QObject
   private slots:
     void exitClosesEveryWindowOnceThenTerminates_data()
     {
-        QTest::addColumn<int>("exitingWindow"); // -1: none calls ExitApplication
+        QTest::addColumn<int>("exitingWindow"); // -1: none takes the way out itself
         QTest::newRow("plain") << -1;
         QTest::newRow("nested from a visible window") << 0;
         QTest::newRow("nested from a hidden window") << 2;
@@ -60,15 +60,16 @@ class TestShutdown : public QObject
     {
         QFETCH(int, exitingWindow);
         fakes::All fakes;
+        app::Shutdown shutdown;
         std::vector<std::unique_ptr<Window>> windows;
         for (int i = 0; i < 4; ++i)
-            windows.push_back(std::make_unique<Window>(i == exitingWindow));
+            windows.push_back(std::make_unique<Window>(i == exitingWindow ? &shutdown : nullptr));
         windows[0]->show();
         windows[1]->show();
         windows[3]->show();
         windows[3]->hide(); // shown once, hidden now; windows[2] never shown
 
-        modHelp::ExitApplication();
+        shutdown.exitApplication();
 
         for (const auto &w : windows)
             QCOMPARE(w->closes, 1);
@@ -79,8 +80,9 @@ class TestShutdown : public QObject
     void exitWithoutWindowsTerminates()
     {
         fakes::All fakes;
-        modHelp::ExitApplication();
-        modHelp::ExitApplication();
+        app::Shutdown shutdown;
+        shutdown.exitApplication();
+        shutdown.exitApplication();
         QCOMPARE(fakes.terminator.statuses, (std::vector<int>{0, 0}));
     }
 };

@@ -1,10 +1,11 @@
-// Start-up's draw of the promotional label on top. The start-up steps
-// themselves are pinned on the real program (TestProgram).
+// Start-up's steps with every service faked, and its draw of the promotional
+// label on top. What a second instance and a user see is pinned on the real
+// program (TestProgram).
 
+#include "app/Shutdown.h"
 #include "app/Startup.h"
 #include "platform/Backends.h"
 #include "support/FakeServices.h"
-#include "ui/frmMain.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -24,11 +25,19 @@ void closeAllWindows()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// The label that lies on top in the promotional strip, as a click finds it.
-QString topPromotion(frmMain &window)
+QWidget *shownWindow(const QString &name)
 {
-    QWidget *strip = window.lblCobrand->parentWidget();
-    QWidget *hit = strip->childAt(window.lblCobrand->geometry().center());
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == name && w->isVisible())
+            return w;
+    return nullptr;
+}
+
+// The label that lies on top in the promotional strip, as a click finds it.
+QString topPromotion(QWidget *window)
+{
+    auto *strip = window->findChild<QWidget *>(QStringLiteral("fraFullBrand"));
+    QWidget *hit = strip->childAt(strip->rect().center());
     return hit ? hit->objectName() : QString();
 }
 
@@ -42,8 +51,8 @@ class TestStartup : public QObject
     void coBrandNumber_data();
     void coBrandNumber();
     void coBrandNumberDistribution();
-    void coBrandRandomizeRaisesOneLabel_data();
-    void coBrandRandomizeRaisesOneLabel();
+    void startShowsTheMainWindowWithOneLabelOnTop_data();
+    void startShowsTheMainWindowWithOneLabelOnTop();
 
     void cleanup() { closeAllWindows(); }
 };
@@ -72,7 +81,7 @@ void TestStartup::coBrandNumber()
 {
     QFETCH(float, r);
     QFETCH(int, expected);
-    QCOMPARE(int(CoBrandNumber(r)), expected);
+    QCOMPARE(int(app::coBrandNumber(r)), expected);
 }
 
 void TestStartup::coBrandNumberDistribution()
@@ -83,7 +92,7 @@ void TestStartup::coBrandNumberDistribution()
     constexpr int draws = 120000;
     std::array<int, 8> counts{};
     for (int i = 0; i < draws; ++i) {
-        const int n = CoBrandNumber(platform::services().random->next());
+        const int n = app::coBrandNumber(platform::services().random->next());
         QVERIFY2(n >= 1 && n <= 7, qPrintable(QString::number(n)));
         ++counts[n];
     }
@@ -94,37 +103,37 @@ void TestStartup::coBrandNumberDistribution()
         QVERIFY2(std::abs(counts[n] - 20000) < 800, qPrintable(QString::number(counts[n])));
 }
 
-void TestStartup::coBrandRandomizeRaisesOneLabel_data()
+void TestStartup::startShowsTheMainWindowWithOneLabelOnTop_data()
 {
     QTest::addColumn<float>("r");
-    QTest::addColumn<int>("number");
     QTest::addColumn<QString>("onTop");
-    QTest::newRow("1: co-brand") << 0.0f << 1 << "lblCobrand";
-    QTest::newRow("2: full brand") << 0.2f << 2 << "lblFullBrand";
-    QTest::newRow("3: co-brand") << 0.35f << 3 << "lblCobrand";
-    QTest::newRow("4: full brand") << 0.5f << 4 << "lblFullBrand";
-    QTest::newRow("5: co-brand") << 0.68f << 5 << "lblCobrand";
-    QTest::newRow("6: full brand") << 0.85f << 6 << "lblFullBrand";
+    QTest::newRow("1: co-brand") << 0.0f << "lblCobrand";
+    QTest::newRow("2: full brand") << 0.2f << "lblFullBrand";
+    QTest::newRow("3: co-brand") << 0.35f << "lblCobrand";
+    QTest::newRow("4: full brand") << 0.5f << "lblFullBrand";
+    QTest::newRow("5: co-brand") << 0.68f << "lblCobrand";
+    QTest::newRow("6: full brand") << 0.85f << "lblFullBrand";
+    QTest::newRow("7: as laid out") << 0.99f << "lblCobrand";
 }
 
-void TestStartup::coBrandRandomizeRaisesOneLabel()
+// Seeded from the clock once, the reminder's first start stored, then the
+// main window shown with the drawn label on top.
+void TestStartup::startShowsTheMainWindowWithOneLabelOnTop()
 {
     QFETCH(float, r);
-    QFETCH(int, number);
     QFETCH(QString, onTop);
     fakes::All fakes;
-    frmMain window;
     fakes.random.values = {r};
-    CoBrand_Randomize(window);
-    QCOMPARE(int(intCoBrandRandomNumber), number);
-    QCOMPARE(topPromotion(window), onTop);
+    app::Shutdown shutdown;
+    app::startApplication(shutdown);
 
-    // 7 changes nothing, whichever label lay on top before.
-    const QString before = topPromotion(window);
-    fakes.random.values = {0.99f};
-    CoBrand_Randomize(window);
-    QCOMPARE(int(intCoBrandRandomNumber), 7);
-    QCOMPARE(topPromotion(window), before);
+    QCOMPARE(fakes.random.seeds, 1);
+    QVERIFY(fakes.random.values.empty());
+    QCOMPARE(fakes.store.writes, 2);
+    QWidget *window = shownWindow(QStringLiteral("frmMain"));
+    QVERIFY(window);
+    QCOMPARE(topPromotion(window), onTop);
+    QVERIFY(fakes.terminator.statuses.empty());
 }
 
 QTEST_MAIN(TestStartup)

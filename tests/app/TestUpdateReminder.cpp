@@ -1,6 +1,6 @@
-#include "Hosts.h"
 #include "app/Settings.h"
 #include "app/UpdateReminder.h"
+#include "outreach/Links.h"
 #include "support/FakeServices.h"
 
 #include <QTest>
@@ -14,7 +14,7 @@ const char *const Question = "There maybe an update to this software available\r
 
 std::string downloadUrl()
 {
-    return std::string("http://") + hosts::Product + "/download-qz-free-starbond.html";
+    return outreach::pageUrl(outreach::Page::Download);
 }
 
 platform::CivilDate iso(const QString &text)
@@ -26,13 +26,13 @@ platform::CivilDate iso(const QString &text)
 // Puts a value in the store as an earlier start would have left it.
 void given(fakes::All &f, const std::string &name, const std::string &value)
 {
-    modHelp::WriteSetting(name, value);
+    app::writeSetting(name, value);
     f.store.writes = 0;
 }
 
 bool stored(fakes::All &f, const std::string &name)
 {
-    return f.store.values.count({"Settings", modHelp::EncodeText(name)}) != 0;
+    return f.store.values.count({"Settings", app::encodeText(name)}) != 0;
 }
 
 } // namespace
@@ -80,7 +80,7 @@ class TestUpdateReminder : public QObject
             given(f, "Duration", duration.toStdString());
             f.messageBoxes.answers = {answer};
 
-            modHelp::CheckUpdateReminder();
+            app::checkUpdateReminder();
 
             if (!asked) {
                 QVERIFY(f.messageBoxes.shown.empty());
@@ -92,8 +92,8 @@ class TestUpdateReminder : public QObject
             QCOMPARE(f.messageBoxes.shown[0].text, std::string(Question));
             QCOMPARE(f.messageBoxes.shown[0].icon, platform::MsgIcon::Information);
             QCOMPARE(f.messageBoxes.shown[0].buttons, platform::MsgButtons::YesNo);
-            QCOMPARE(modHelp::ReadSetting("Install"), std::string("3"));
-            QCOMPARE(modHelp::ReadSetting("Duration"), today.toStdString());
+            QCOMPARE(app::readSetting("Install"), std::string("3"));
+            QCOMPARE(app::readSetting("Duration"), today.toStdString());
             const auto expectOpened =
                 answer == MsgAnswer::Yes ? std::vector<std::string>{downloadUrl()} : std::vector<std::string>{};
             QCOMPARE(f.shell.opened, expectOpened);
@@ -119,15 +119,15 @@ class TestUpdateReminder : public QObject
             given(f, "Duration", duration.toStdString());
         given(f, "Install", "9");
 
-        modHelp::CheckUpdateReminder();
+        app::checkUpdateReminder();
 
         QVERIFY(f.messageBoxes.shown.empty());
         QVERIFY(f.shell.opened.empty());
-        QCOMPARE(modHelp::ReadSetting("Install"), std::string("1"));
-        QCOMPARE(modHelp::ReadSetting("Duration"), std::string("2026-12-07"));
+        QCOMPARE(app::readSetting("Install"), std::string("1"));
+        QCOMPARE(app::readSetting("Duration"), std::string("2026-12-07"));
 
         // The next start that day is quiet.
-        modHelp::CheckUpdateReminder();
+        app::checkUpdateReminder();
         QVERIFY(f.messageBoxes.shown.empty());
         QCOMPARE(f.store.writes, 2);
     }
@@ -151,10 +151,10 @@ class TestUpdateReminder : public QObject
         for (const bool due : {false, true}) {
             if (due)
                 given(f, "Duration", "2026-10-01");
-            modHelp::CheckUpdateReminder();
+            app::checkUpdateReminder();
             QCOMPARE(f.messageBoxes.shown.size(), std::size_t(due ? 1 : 0));
-            QCOMPARE(modHelp::ReadSetting("Duration"), written.toStdString());
-            modHelp::CheckUpdateReminder();
+            QCOMPARE(app::readSetting("Duration"), written.toStdString());
+            app::checkUpdateReminder();
             QCOMPARE(f.messageBoxes.shown.size(), std::size_t(due ? 1 : 0));
         }
     }
@@ -204,11 +204,11 @@ class TestUpdateReminder : public QObject
         if (present)
             given(f, "Install", install.toStdString());
 
-        modHelp::CheckUpdateReminder();
+        app::checkUpdateReminder();
 
         QCOMPARE(f.messageBoxes.shown.size(), std::size_t(1));
-        QCOMPARE(modHelp::ReadSetting("Install"), written.toStdString());
-        QCOMPARE(modHelp::ReadSetting("Duration"), std::string("2026-12-07"));
+        QCOMPARE(app::readSetting("Install"), written.toStdString());
+        QCOMPARE(app::readSetting("Duration"), std::string("2026-12-07"));
         QCOMPARE(f.shell.opened, std::vector<std::string>{downloadUrl()});
     }
 
@@ -242,12 +242,12 @@ class TestUpdateReminder : public QObject
         }
         f.store.writesLeft = writesLeft;
 
-        modHelp::CheckUpdateReminder();
+        app::checkUpdateReminder();
 
         QCOMPARE(f.messageBoxes.shown.size(), std::size_t(due ? 1 : 0));
         QVERIFY(f.shell.opened.empty());
-        QCOMPARE(modHelp::ReadSetting("Install"), install.toStdString());
-        QCOMPARE(modHelp::ReadSetting("Duration"), duration.toStdString());
+        QCOMPARE(app::readSetting("Install"), install.toStdString());
+        QCOMPARE(app::readSetting("Duration"), duration.toStdString());
         QCOMPARE(stored(f, "Duration"), due);
     }
 };

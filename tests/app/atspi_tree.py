@@ -9,12 +9,18 @@ roles and what is off screen on the input view, a reading on each of its
 three pages, a message box, the About window and the exit screen. Buttons,
 tabs, links and menu entries are worked through their accessibility actions.
 
-    atspi_tree.py PROGRAM [DUMP_DIR]   exits 0, 1 with the faults, 77 to skip
+    atspi_tree.py PROGRAM [DUMP_DIR [EXPECTED_DIR]]   exits 0, 1 with the faults, 77 to skip
 
-With DUMP_DIR it writes what is heard of each window there, a file each.
+With DUMP_DIR it writes what is heard of each window there, a file each; with
+EXPECTED_DIR it also compares each with the file of that name there (the
+texts drawn at random, the promotion on top and the exit screen's support
+text, count as one), and a difference is a fault. A changed window is
+written afresh deliberately, by copying the dump over the expected file.
 """
 
+import difflib
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -35,6 +41,12 @@ SKIP = 77
 LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 FORUM = "The Most Popular Online Mystic Discussion Forum. Click Here To Visit Velmora Now."
 faults = []
+# What the program draws at random, each alternative counting as the same.
+DRAWN = [
+    (re.compile(r'^(\s*)link "(Home Business Opportunity\.|Co-brand this software) .*", actions Press$'),
+     r"\1link (the promotion drawn at start-up), actions Press"),
+    (re.compile(r'^(\s*)label "(Velmora|Visit Velmora) .*"$'), r"\1label (the support text drawn)"),
+]
 
 
 def check(condition, what):
@@ -285,6 +297,27 @@ def walk_through(proc, opened, dumps, told):
     check(proc.wait(timeout=15) == 0, "the program did not end cleanly through the exit screen")
 
 
+def undrawn(lines):
+    out = []
+    for text in lines:
+        for pattern, replacement in DRAWN:
+            text = pattern.sub(replacement, text)
+        out.append(text)
+    return out
+
+
+def compare(dumps, written, expected_dir):
+    expected_names = sorted(n[:-4] for n in os.listdir(expected_dir) if n.endswith(".txt"))
+    check(sorted(dumps) == expected_names, f"windows heard {sorted(dumps)}, expected {expected_names}")
+    for name in sorted(set(dumps) & set(expected_names)):
+        with open(os.path.join(expected_dir, name + ".txt")) as f:
+            expected = undrawn(f.read().splitlines())
+        diff = list(difflib.unified_diff(expected, undrawn(dumps[name]), "expected", "heard", lineterm=""))
+        if diff:
+            print("\n".join(diff))
+            faults.append(f"{name}: heard otherwise than {expected_dir}/{name}.txt (now in {written}/{name}.txt)")
+
+
 def main():
     if not Atspi:
         print("SKIP: the AT-SPI bindings for Python (gir1.2-atspi-2.0, python3-gi) are not installed")
@@ -326,6 +359,8 @@ def main():
         for name, lines in dumps.items():
             with open(os.path.join(sys.argv[2], name + ".txt"), "w") as f:
                 f.write("\n".join(lines) + "\n")
+    if len(sys.argv) > 3:
+        compare(dumps, sys.argv[2], sys.argv[3])
     for fault in faults:
         print("FAIL:", fault)
     return 1 if faults else 0

@@ -1,10 +1,11 @@
-#include "Hosts.h"
-#include "outreach/frmNagScreen2.h"
+#include "app/Shutdown.h"
+#include "outreach/ExitScreen.h"
+#include "outreach/Links.h"
+#include "outreach/Referral.h"
 #include "support/FakeQtServices.h"
 #include "support/ScreenReader.h"
-#include "ui/Images.h"
-#include "ui/Layout.h"
-#include "ui/LinkLabel.h"
+#include "ui/kit/Layout.h"
+#include "ui/kit/LinkLabel.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include <memory>
@@ -37,6 +39,11 @@ void setBoxText(QWidget *box, const QString &text)
         qobject_cast<QPlainTextEdit *>(box)->setPlainText(text);
 }
 
+std::vector<std::string> opened(outreach::Page page)
+{
+    return {outreach::pageUrl(page)};
+}
+
 } // namespace
 
 class TestExitScreen : public QObject
@@ -44,7 +51,8 @@ class TestExitScreen : public QObject
     Q_OBJECT
 
     std::unique_ptr<fakes::Gui> m_fakes;
-    std::unique_ptr<frmNagScreen2> m_screen;
+    app::Shutdown m_shutdown;
+    std::unique_ptr<outreach::ExitScreen> m_screen;
 
     template <typename T> T *child(const char *name) const
     {
@@ -83,7 +91,7 @@ class TestExitScreen : public QObject
     void init()
     {
         m_fakes = std::make_unique<fakes::Gui>();
-        m_screen = std::make_unique<frmNagScreen2>();
+        m_screen = std::make_unique<outreach::ExitScreen>(m_shutdown);
     }
 
     void cleanup()
@@ -96,6 +104,9 @@ class TestExitScreen : public QObject
     {
         QCOMPARE(m_fakes->topmost.prepared, 1);
         QCOMPARE(m_fakes->topmost.applied, 0);
+        // In the screen's centre, give or take a pixel of rounding.
+        QVERIFY((m_screen->geometry().center() - m_screen->screen()->availableGeometry().center()).manhattanLength() <=
+                2);
         open();
         QCOMPARE(m_fakes->topmost.applied, 1);
         QCOMPARE(QApplication::focusWidget(), child<QPushButton>("cmdClose"));
@@ -123,10 +134,10 @@ class TestExitScreen : public QObject
         m_screen.reset();
         m_fakes->random.seeds = 0;
         m_fakes->random.values = {r, 0.9f};
-        m_screen = std::make_unique<frmNagScreen2>();
+        m_screen = std::make_unique<outreach::ExitScreen>(m_shutdown);
         QCOMPARE(m_fakes->random.seeds, 1);
         QCOMPARE(m_fakes->random.values.size(), 1u); // one draw only
-        QCOMPARE(child<QLabel>("Label2")->text(), frmNagScreen2::SupportText(n));
+        QCOMPARE(child<QLabel>("Label2")->text(), ui::qString(outreach::supportText(n)));
     }
 
     void tabOrderVisitsTheFocusableControls()
@@ -269,16 +280,14 @@ class TestExitScreen : public QObject
         QTest::mouseClick(check, Qt::LeftButton);
         QTest::mouseClick(check, Qt::LeftButton);
         QVERIFY(!check->isChecked());
-        const std::string home = std::string("http://") + hosts::BoardHome;
-        QCOMPARE(m_fakes->shell.opened, (std::vector<std::string>{home, home}));
+        QCOMPARE(m_fakes->shell.opened, std::vector<std::string>(2, outreach::pageUrl(outreach::Page::Home)));
     }
 
     void lblGoToHomeOpensSoftwareArea()
     {
         open();
         QTest::mouseClick(child<ui::LinkLabel>("lblGoToHome"), Qt::LeftButton);
-        QCOMPARE(m_fakes->shell.opened,
-                 std::vector<std::string>{std::string("http://") + hosts::Board + "/velmorasoftwares"});
+        QCOMPARE(m_fakes->shell.opened, opened(outreach::Page::SoftwaresSite));
     }
 
     void screenReaderHearsCaptionsAndWhatBoxesAsk()
@@ -293,8 +302,7 @@ class TestExitScreen : public QObject
               "Grouping \"Download Velmora Softwares\"", "Link \"Click Here To Visit Velmora Softwares\""})
             QVERIFY2(heard.contains(QLatin1String(line)), line);
         screenreader::press(child<ui::LinkLabel>("lblGoToHome"));
-        QCOMPARE(m_fakes->shell.opened,
-                 std::vector<std::string>{std::string("http://") + hosts::Board + "/velmorasoftwares"});
+        QCOMPARE(m_fakes->shell.opened, opened(outreach::Page::SoftwaresSite));
     }
 
     void untouchedFormAsksForProperAddresses()
@@ -331,8 +339,8 @@ class TestExitScreen : public QObject
             QVERIFY(shown.icon == platform::MsgIcon::Critical && shown.buttons == platform::MsgButtons::Ok);
         }
         QCOMPARE(m_fakes->shell.opened.size(), 2u);
-        const std::string &url = m_fakes->shell.opened[0];
-        QVERIFY(url.find("?taf1=Ann&taf2=ann%40mail.example&taf3=Your%20Message%0D%0A&taf4=Bob&") != std::string::npos);
+        QCOMPARE(m_fakes->shell.opened[0],
+                 outreach::referralUrl({"Ann", "ann@mail.example", "Your Message\r\n", "Bob", "bob@mail.example"}));
         QCOMPARE(child<QLineEdit>("txtName")->text(), QStringLiteral(" Ann "));
         QCOMPARE(child<QPlainTextEdit>("txtMessage")->toPlainText(), QStringLiteral("Your Message\n"));
         QVERIFY(m_screen->isVisible());

@@ -4,8 +4,8 @@
 
 #include <QTest>
 
-using Opener = void (*)();
-Q_DECLARE_METATYPE(Opener)
+using outreach::Page;
+Q_DECLARE_METATYPE(outreach::Page)
 
 namespace
 {
@@ -19,43 +19,28 @@ class TestLinks : public QObject
 {
     Q_OBJECT
   private slots:
-    void eachOpenerHandsOneUrlToTheShell_data()
+    // The home page's address ends with the host name, no "/" after it.
+    void eachPageHandsOneUrlToTheShell_data()
     {
-        QTest::addColumn<Opener>("opener");
+        QTest::addColumn<Page>("page");
         QTest::addColumn<QString>("url");
-        QTest::newRow("home") << Opener(modHelp::OpenHomePage) << http(hosts::BoardHome, "");
-        QTest::newRow("softwares") << Opener(modHelp::OpenSoftwaresSite) << http(hosts::Board, "/velmorasoftwares");
-        QTest::newRow("help") << Opener(modHelp::OpenOnlineHelp) << http(hosts::Product, "/qz-free-starbond-help.html");
-        QTest::newRow("download") << Opener(modHelp::OpenDownloadPage)
-                                  << http(hosts::Product, "/download-qz-free-starbond.html");
-        QTest::newRow("donate") << Opener(modHelp::OpenDonationPage) << http(hosts::Help, "/donate.html");
-        QTest::newRow("full brand") << Opener(modHelp::OpenFullBrandPage) << http(hosts::Help, "/fully-branded.html");
-        QTest::newRow("co-brand") << Opener(modHelp::OpenCoBrandPage) << http(hosts::Help, "/co-brand.html");
+        QTest::newRow("home") << Page::Home << http(hosts::BoardHome, "");
+        QTest::newRow("softwares") << Page::SoftwaresSite << http(hosts::Board, "/velmorasoftwares");
+        QTest::newRow("help") << Page::OnlineHelp << http(hosts::Product, "/qz-free-starbond-help.html");
+        QTest::newRow("download") << Page::Download << http(hosts::Product, "/download-qz-free-starbond.html");
+        QTest::newRow("donate") << Page::Donation << http(hosts::Help, "/donate.html");
+        QTest::newRow("full brand") << Page::FullBrand << http(hosts::Help, "/fully-branded.html");
+        QTest::newRow("co-brand") << Page::CoBrand << http(hosts::Help, "/co-brand.html");
     }
-    void eachOpenerHandsOneUrlToTheShell()
+    void eachPageHandsOneUrlToTheShell()
     {
-        QFETCH(Opener, opener);
+        QFETCH(Page, page);
         QFETCH(QString, url);
         fakes::All f;
-        opener();
-        opener();
+        outreach::openPage(page);
+        outreach::openPage(page);
         QCOMPARE(f.shell.opened, std::vector<std::string>(2, url.toStdString()));
         QVERIFY(f.messageBoxes.shown.empty());
-    }
-
-    void homePageUrlEndsWithTheHostName()
-    {
-        QCOMPARE(QString::fromStdString(modHelp::HomePageUrl()), http(hosts::BoardHome, ""));
-        QVERIFY(!modHelp::HomePageUrl().ends_with('/'));
-    }
-
-    void referralUrlGoesOutUnescaped()
-    {
-        fakes::All f;
-        modTellAFriend::ReferralUrl = "http://x.example/r.php?taf1=A B&taf3=Your Message\r\n&taf6=http://y/";
-        modTellAFriend::OpenReferralUrl();
-        QCOMPARE(f.shell.opened, std::vector<std::string>{modTellAFriend::ReferralUrl});
-        modTellAFriend::ReferralUrl.clear();
     }
 };
 

@@ -111,11 +111,11 @@ class TestCalendarPosix : public QObject
         const auto calendar = calendarOf(locale);
         const LocaleOverride later(locale.startsWith("de") ? "en_US.UTF-8" : "de_DE.UTF-8");
         const Locale written = timeLocale(locale);
-        QCOMPARE(modHelp::DurationText(*calendar, {2026, 12, 7}), std::string("2026-12-07"));
+        QCOMPARE(app::durationText(*calendar, {2026, 12, 7}), std::string("2026-12-07"));
         int wrong = 0;
         for (CivilDate d{1900, 1, 1}; d.year <= 2100; d = civil(QDate(d.year, d.month, d.day).addDays(1))) {
             calendar->date = d;
-            const std::string stored = modHelp::DecodeText(modHelp::EncodeText(modHelp::DurationText(*calendar, d)));
+            const std::string stored = app::decodeText(app::encodeText(app::durationText(*calendar, d)));
             if ((calendar->parseDate(stored) != d || calendar->parseDate(shortDate(written.get(), d)) != d) &&
                 ++wrong == 1)
                 qWarning("%d-%d-%d does not read back", d.year, d.month, d.day);
@@ -150,7 +150,7 @@ class TestCalendarPosix : public QObject
         f.messageBoxes.answers = {3, platform::MsgAnswer::No};
         const auto startOn = [&](int day) {
             calendar->date = civil(start.addDays(day));
-            modHelp::CheckUpdateReminder();
+            app::checkUpdateReminder();
             return f.messageBoxes.shown.size();
         };
 
@@ -163,9 +163,9 @@ class TestCalendarPosix : public QObject
         // Earlier versions kept a short date only where the encoding keeps
         // all of its bytes.
         const std::string earlier = shortDate(timeLocale(locale).get(), civil(start));
-        if (modHelp::DecodeText(modHelp::EncodeText(earlier)) != earlier)
+        if (app::decodeText(app::encodeText(earlier)) != earlier)
             return;
-        modHelp::WriteSetting("Duration", earlier);
+        app::writeSetting("Duration", earlier);
         QCOMPARE(startOn(-14), 2u);
         QCOMPARE(startOn(14), 2u);
         QCOMPARE(startOn(15), 3u);

@@ -67,11 +67,11 @@ void testRegistryStore()
     platform::services().store = &store;
 
     // Missing key, then a missing value in an existing key.
-    CHECK(modHelp::ReadSetting("Duration").empty());
+    CHECK(app::readSetting("Duration").empty());
     CHECK(!store.read("Settings", "absent"));
 
-    CHECK(modHelp::WriteSetting("Install", "1"));
-    CHECK(modHelp::WriteSetting("Duration", "12/7/2026"));
+    CHECK(app::writeSetting("Install", "1"));
+    CHECK(app::writeSetting("Duration", "12/7/2026"));
     const std::string settingsKey = std::string(TestKey) + "\\Settings";
     // On a Western machine exactly what the ANSI calls store, which other
     // programs may read; on any other the same Western characters.
@@ -83,8 +83,8 @@ void testRegistryStore()
               duration->second == bytes({134, 135, 132, 140, 132, 135, 133, 135, 139, 0}));
     }
     CHECK(rawWideValue(settingsKey, L"\u017e\u00c3\u00c8\u00c9\u00b6\u00c1\u00c1") == L"\u2020");
-    CHECK(modHelp::ReadSetting("Install") == "1");
-    CHECK(modHelp::ReadSetting("Duration") == "12/7/2026");
+    CHECK(app::readSetting("Install") == "1");
+    CHECK(app::readSetting("Duration") == "12/7/2026");
     CHECK(!store.read("Settings", "absent"));
 
     // Every byte an encoded value can hold survives, whatever the code page.
@@ -124,19 +124,18 @@ HINSTANCE WINAPI recordShellExecute(HWND owner, LPCSTR op, LPCSTR file, LPCSTR p
 
 void testShell()
 {
-    const auto saved = platform::win32::shellExecute;
-    platform::win32::shellExecute = &recordShellExecute;
+    platform::win32::ShellExecuteShell shell(&recordShellExecute);
     platform::ServicesOverride restore;
-    platform::services().shell = &platform::hostShell();
+    platform::services().shell = &shell;
 
-    modHelp::OpenDownloadPage();
-    modHelp::OpenDownloadPage();
+    outreach::openPage(outreach::Page::Download);
+    outreach::openPage(outreach::Page::Download);
     CHECK(shellCalls.size() == 2);
     if (shellCalls.size() == 2) {
         const ShellCall &c = shellCalls[0];
         CHECK(c.owner == nullptr);
         CHECK(c.operation == "Open");
-        CHECK(c.file == std::string("http://") + hosts::Product + "/download-qz-free-starbond.html");
+        CHECK(c.file == outreach::pageUrl(outreach::Page::Download));
         CHECK(c.parametersNull);
         CHECK(c.directory == "C:\\");
         CHECK(c.show == SW_SHOWNORMAL && c.show == 1);
@@ -145,14 +144,13 @@ void testShell()
 
     // Typed text reaches the shell unescaped, in the ANSI code page.
     shellCalls.clear();
-    modTellAFriend::ReferralUrl = "http://www.velmora.example/x?taf1=Ren\xc3\xa9 & co\r\n";
-    CHECK(!modTellAFriend::OpenReferralUrl());
+    const std::string typed = "http://www.velmora.example/x?taf1=Ren\xc3\xa9 & co\r\n";
+    CHECK(!shell.openUrl(typed));
     CHECK(shellCalls.size() == 1);
     shellResult = 42;
-    CHECK(modTellAFriend::OpenReferralUrl());
-    if (GetACP() == 1252 && shellCalls.size() == 1)
+    CHECK(shell.openUrl(typed));
+    if (GetACP() == 1252 && shellCalls.size() == 2)
         CHECK(shellCalls[0].file == "http://www.velmora.example/x?taf1=Ren\xe9 & co\r\n");
-    platform::win32::shellExecute = saved;
 }
 
 LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
@@ -175,7 +173,7 @@ void testTopmost()
     RECT before{};
     GetWindowRect(hwnd, &before);
     CHECK((GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) == 0);
-    platform::win32::SetTopmost(reinterpret_cast<std::uintptr_t>(hwnd));
+    platform::win32::setTopmost(reinterpret_cast<std::uintptr_t>(hwnd));
     CHECK((GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
     CHECK(IsWindowVisible(hwnd));
     RECT after{};
@@ -233,14 +231,14 @@ void testDurationInEveryPattern()
         CHECK(SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, c.pattern));
         // Month names are the user's language's.
         const bool english = PRIMARYLANGID(GetUserDefaultLangID()) == LANG_ENGLISH;
-        CHECK(modHelp::DurationText(calendar, c.day) == c.written || (!english && std::strstr(c.pattern, "MMM")));
+        CHECK(app::durationText(calendar, c.day) == c.written || (!english && std::strstr(c.pattern, "MMM")));
         int wrong = 0;
         for (int year = 1900; year <= 2100; ++year)
             for (int month = 1; month <= 12; ++month)
                 for (int day = 1; day <= platform::daysInMonth(year, month); ++day) {
                     const platform::CivilDate d{year, month, day};
-                    const std::string text = modHelp::DurationText(calendar, d);
-                    if (calendar.parseDate(modHelp::DecodeText(modHelp::EncodeText(text))) != d && ++wrong == 1)
+                    const std::string text = app::durationText(calendar, d);
+                    if (calendar.parseDate(app::decodeText(app::encodeText(text))) != d && ++wrong == 1)
                         std::printf("  %s: \"%s\" does not read back\n", c.pattern, text.c_str());
                 }
         CHECK(wrong == 0);
@@ -258,10 +256,10 @@ void testReminderOnHost()
     platform::services().store = &store;
     platform::services().calendar = &platform::hostCalendar();
 
-    modHelp::CheckUpdateReminder();
-    CHECK(modHelp::ReadSetting("Install") == "1");
-    CHECK(modHelp::ReadSetting("Duration") == platform::hostCalendar().formatDate(platform::hostCalendar().today()));
-    modHelp::CheckUpdateReminder();
+    app::checkUpdateReminder();
+    CHECK(app::readSetting("Install") == "1");
+    CHECK(app::readSetting("Duration") == platform::hostCalendar().formatDate(platform::hostCalendar().today()));
+    app::checkUpdateReminder();
     CHECK(fakes.messageBoxes.shown.empty());
     CHECK(fakes.shell.opened.empty());
     RegDeleteTreeA(HKEY_CURRENT_USER, TestKey);

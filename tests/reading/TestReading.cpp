@@ -1,14 +1,12 @@
 #include "reading/Archetypes.h"
-#include "reading/Composition.h"
-#include "reading/Persons.h"
+#include "reading/Reading.h"
+#include "reading/Text.h"
 
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTest>
 
-#include <tuple>
-
-using namespace modStarbond;
+using namespace reading;
 
 namespace
 {
@@ -32,9 +30,14 @@ BirthInput Input(const QString &name, const QString &date)
     return in;
 }
 
-QString Q(const std::string &text)
+QString Q(std::string_view text)
 {
-    return QString::fromStdString(text);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+const Archetype &row(int code)
+{
+    return *archetypeOf(static_cast<PlanetCode>(code));
 }
 
 // Message of the first fault, or empty when the input passes.
@@ -50,8 +53,6 @@ class TestReading : public QObject
     Q_OBJECT
 
   private slots:
-    void init();
-
     void checkOrder_data();
     void checkOrder();
     void dateChecks_data();
@@ -63,15 +64,15 @@ class TestReading : public QObject
     void sunSign();
     void rulingPlanet_data();
     void rulingPlanet();
-    void fillPersonsLeavesSlotTwo();
-    void secondReadingLeavesNoTrace();
+    void readingOfTheInput();
+    void records_data();
+    void records();
 
     void shortTexts_data();
     void shortTexts();
     void paragraphs_data();
     void paragraphs();
     void unreachedRowsAreNA();
-    void loadTwiceIsUnchanged();
     void archetypeOfRefusesOtherCodes();
 
     void personCard();
@@ -81,12 +82,6 @@ class TestReading : public QObject
     void compatibilityWithTheSamePlanet();
     void compatibilitySkipsEmptySlots();
 };
-
-void TestReading::init()
-{
-    Persons = {};
-    ArchetypeTable = {};
-}
 
 // --- validation -------------------------------------------------------------
 
@@ -125,7 +120,7 @@ void TestReading::checkOrder()
     QFETCH(bool, missingName);
     QFETCH(int, focus);
 
-    const auto fault = FirstInputFault({Input(names[0], dates[0]), Input(names[1], dates[1])});
+    const auto fault = firstInputFault({Input(names[0], dates[0]), Input(names[1], dates[1])});
     QCOMPARE(FaultText(fault), message);
     if (!fault)
         return;
@@ -170,8 +165,8 @@ void TestReading::dateChecks()
     QFETCH(QString, message);
 
     const BirthInput good = Input("Bob", "1 January 1900");
-    const auto asUser = FirstInputFault({Input("Ann", date), good});
-    const auto asPartner = FirstInputFault({good, Input("Ann", date)});
+    const auto asUser = firstInputFault({Input("Ann", date), good});
+    const auto asPartner = firstInputFault({good, Input("Ann", date)});
     QCOMPARE(FaultText(asUser), message);
     QCOMPARE(FaultText(asPartner), message);
     if (asUser) {
@@ -202,7 +197,7 @@ void TestReading::trimBlanks()
 {
     QFETCH(QString, text);
     QFETCH(QString, trimmed);
-    QCOMPARE(Q(TrimBlanks(text.toStdString())), trimmed);
+    QCOMPARE(Q(reading::trimBlanks(text.toStdString())), trimmed);
 }
 
 void TestReading::sunSign_data()
@@ -242,7 +237,7 @@ void TestReading::sunSign()
     QFETCH(QString, month);
     QFETCH(int, day);
     QFETCH(QString, sign);
-    QCOMPARE(Q(ComputeSunSign(month.toStdString(), day)), sign);
+    QCOMPARE(Q(reading::sunSign(month.toStdString(), day)), sign);
 }
 
 void TestReading::rulingPlanet_data()
@@ -270,46 +265,54 @@ void TestReading::rulingPlanet()
 {
     QFETCH(QString, sign);
     QFETCH(int, planet);
-    QCOMPARE(int{RulingPlanet(sign.toStdString())}, planet);
+    QCOMPARE(int{reading::rulingPlanet(sign.toStdString())}, planet);
 }
 
-void TestReading::fillPersonsLeavesSlotTwo()
+void TestReading::readingOfTheInput()
 {
-    Persons[0].Planets = {9, 9, 7};
-    Persons[1].Planets = {9, 9, 8};
-    Persons[1].PlanetPos = 2;
+    BirthInput bob = Input("Bob", "15 May 1985");
+    bob.monthText = " May "; // as shown by a padded pick-list entry
+    const Reading reading = readingOf({Input("  Ann Lee ", "10 August 1990"), bob});
 
-    FillPersons({Input("  Ann Lee ", "10 August 1990"), Input("Bob", "15 May 1985")});
+    const Person &ann = reading.people[0];
+    QCOMPARE(Q(ann.name), QString("Ann Lee"));
+    QCOMPARE(ann.day, 10);
+    QCOMPARE(Q(ann.monthName), QString("August"));
+    QCOMPARE(Q(ann.sunSign), QString("Leo"));
+    QCOMPARE(ann.planets, (std::array<PlanetCode, 3>{0, NoPlanet, 0})); // slot 2 is never written
+    QCOMPARE(ann.planetPos, 0);
 
-    QCOMPARE(Q(Persons[0].name), QString("Ann Lee"));
-    QCOMPARE(Persons[0].day, 10);
-    QCOMPARE(Q(Persons[0].monthName), QString("August"));
-    QCOMPARE(Q(Persons[0].sunSign), QString("Leo"));
-    QCOMPARE(Persons[0].Planets, (std::array<PlanetCode, 3>{0, NoPlanet, 7}));
-    QCOMPARE(Persons[0].PlanetPos, 0);
-
-    QCOMPARE(Q(Persons[1].sunSign), QString("Taurus"));
-    QCOMPARE(Persons[1].Planets, (std::array<PlanetCode, 3>{3, NoPlanet, 8}));
-    QCOMPARE(Persons[1].PlanetPos, 0);
+    QCOMPARE(Q(reading.people[1].monthName), QString("May"));
+    QCOMPARE(Q(reading.people[1].sunSign), QString("Taurus"));
+    QCOMPARE(reading.people[1].planets[0], 3);
+    QCOMPARE(Q(reading.cards[1]->planet), QString("VENUS"));
+    QVERIFY(reading.compatibility == compatibilityOf(reading.people[0], reading.people[1]));
 }
 
-void TestReading::secondReadingLeavesNoTrace()
+void TestReading::records_data()
 {
-    FillPersons({Input("Ann", "10 August 1990"), Input("Bob", "15 May 1985")});
-    BirthInput carol = Input("Carol", "1 January 1970");
-    carol.monthText = " January "; // as shown by a padded pick-list entry
-    FillPersons({carol, Input("Dan", "21 December 1999")});
+    QTest::addColumn<int>("step"); // -1 back, +1 next
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<int>("move");
 
-    QCOMPARE(Q(Persons[0].name), QString("Carol"));
-    QCOMPARE(Persons[0].day, 1);
-    QCOMPARE(Q(Persons[0].monthName), QString("January"));
-    QCOMPARE(Q(Persons[0].sunSign), QString("Capricorn"));
-    QCOMPARE(Persons[0].Planets[0], 6);
-    QCOMPARE(Q(Persons[1].name), QString("Dan"));
-    QCOMPARE(Persons[1].day, 21);
-    QCOMPARE(Q(Persons[1].sunSign), QString("Capricorn"));
-    QCOMPARE(Persons[1].Planets[0], 6);
-    QCOMPARE(Persons[1].Planets[1], NoPlanet);
+    QTest::newRow("back from the first") << -1 << 0 << 0 << int(RecordMove::AtFirst);
+    QTest::newRow("back to the first") << -1 << 1 << 0 << int(RecordMove::Moved);
+    QTest::newRow("next onto the list's end") << 1 << 0 << 1 << int(RecordMove::AtLast);
+    QTest::newRow("next past the last slot shown") << 1 << 1 << 1 << int(RecordMove::AtLast);
+}
+
+// As a reading leaves a person: one planet, then the end of the list.
+void TestReading::records()
+{
+    QFETCH(int, step);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(int, move);
+    Person person = readingOf({Input("Ann", "10 August 1990"), Input("Bob", "15 May 1985")}).people[0];
+    person.planetPos = static_cast<std::int16_t>(from);
+    QCOMPARE(int(step < 0 ? previousRecord(person) : nextRecord(person)), move);
+    QCOMPARE(person.planetPos, to);
 }
 
 // --- archetypes ---------------------------------------------------------------
@@ -341,10 +344,9 @@ void TestReading::shortTexts()
     QFETCH(int, code);
     QFETCH(QString, texts);
 
-    LoadArchetypes();
-    const ArchetypeRecord &r = ArchetypeTable[static_cast<std::size_t>(code)];
-    const QStringList actual{Q(r.PlanetName), Q(r.Archetype), Q(r.AlsoKnownAs), Q(r.Keywords),
-                             Q(r.Ruler),      Q(r.TarotCard), Q(r.Detriment)};
+    const Archetype &r = row(code);
+    const QStringList actual{Q(r.planetName), Q(r.archetype), Q(r.alsoKnownAs), Q(r.keywords),
+                             Q(r.ruler),      Q(r.tarotCard), Q(r.detriment)};
     QCOMPARE(actual.join('|'), texts);
 }
 
@@ -377,13 +379,12 @@ void TestReading::paragraphs_data()
         {"You are very reliable and solid people.", 213,
          "They are very difficult to romance and love but only till they get started.", 369},
     };
-    LoadArchetypes();
     for (int code = 0; code < 7; ++code) {
-        const Row &row = rows[code];
-        const ArchetypeRecord &r = ArchetypeTable[static_cast<std::size_t>(code)];
+        const Row &expected = rows[code];
         QTest::addRow("characteristics %d", code)
-            << Q(r.Characteristics) << row.characteristics << row.characteristicsLength << "You";
-        QTest::addRow("romancing %d", code) << Q(r.Romancing) << row.romancing << row.romancingLength << "they";
+            << Q(row(code).characteristics) << expected.characteristics << expected.characteristicsLength << "You";
+        QTest::addRow("romancing %d", code)
+            << Q(row(code).romancing) << expected.romancing << expected.romancingLength << "they";
     }
 }
 
@@ -406,59 +407,39 @@ void TestReading::paragraphs()
 
 void TestReading::unreachedRowsAreNA()
 {
-    LoadArchetypes();
-    for (std::size_t code = 7; code < 10; ++code) {
-        QCOMPARE(Q(ArchetypeTable[code].Characteristics), QString("NA"));
-        QCOMPARE(Q(ArchetypeTable[code].Romancing), QString("NA"));
-        QCOMPARE(ArchetypeTable[code].Keywords, ArchetypeTable[code].PlanetName);
-    }
-}
-
-void TestReading::loadTwiceIsUnchanged()
-{
-    LoadArchetypes();
-    const auto first = ArchetypeTable;
-    ArchetypeTable[3].Romancing = "scribbled over";
-    ArchetypeTable[9].PlanetName.clear();
-    LoadArchetypes();
-    for (std::size_t code = 0; code < first.size(); ++code) {
-        const ArchetypeRecord &a = first[code];
-        const ArchetypeRecord &b = ArchetypeTable[code];
-        QVERIFY(!a.PlanetName.empty() && !a.Characteristics.empty() && !a.Romancing.empty());
-        QCOMPARE(std::tie(a.PlanetName, a.Archetype, a.Characteristics, a.AlsoKnownAs, a.Keywords, a.Romancing, a.Ruler,
-                          a.TarotCard, a.Detriment),
-                 std::tie(b.PlanetName, b.Archetype, b.Characteristics, b.AlsoKnownAs, b.Keywords, b.Romancing, b.Ruler,
-                          b.TarotCard, b.Detriment));
+    for (int code = 7; code < 10; ++code) {
+        QCOMPARE(Q(row(code).characteristics), QString("NA"));
+        QCOMPARE(Q(row(code).romancing), QString("NA"));
+        QCOMPARE(row(code).keywords, row(code).planetName);
     }
 }
 
 void TestReading::archetypeOfRefusesOtherCodes()
 {
-    QCOMPARE(ArchetypeOf(NoPlanet), nullptr);
-    QCOMPARE(ArchetypeOf(10), nullptr);
-    QCOMPARE(ArchetypeOf(-32768), nullptr);
-    QCOMPARE(ArchetypeOf(0), &ArchetypeTable[0]);
-    QCOMPARE(ArchetypeOf(9), &ArchetypeTable[9]);
+    QCOMPARE(archetypeOf(NoPlanet), nullptr);
+    QCOMPARE(archetypeOf(10), nullptr);
+    QCOMPARE(archetypeOf(-32768), nullptr);
+    QCOMPARE(Q(archetypeOf(0)->planetName), QString("Sun"));
+    QCOMPARE(Q(archetypeOf(9)->planetName), QString("Pluto"));
 }
 
 // --- composition ----------------------------------------------------------------
 
 void TestReading::personCard()
 {
-    FillPersons({Input("Ann", "10 August 1990"), Input("Bob", "15 May 1985")});
-    const auto card = ComposePersonCard(Persons[0]);
+    const Reading reading = readingOf({Input("Ann", "10 August 1990"), Input("Bob", "15 May 1985")});
+    const auto &card = reading.cards[0];
     QVERIFY(card);
-    const ArchetypeRecord &sun = ArchetypeTable[0];
     QCOMPARE(Q(card->planet), QString("SUN"));
     QCOMPARE(Q(card->archetype), QString("The King"));
-    QCOMPARE(card->characteristics, sun.Characteristics);
+    QCOMPARE(card->characteristics, row(0).characteristics);
     QCOMPARE(Q(card->alsoKnownAs), QString("The Leader, The Star"));
     QCOMPARE(Q(card->keywords), QString("Happy, Enthusiastic, Confident, Positive"));
     QCOMPARE(Q(card->ruler), QString("Leo"));
     QCOMPARE(Q(card->tarotCard), QString("The Sun"));
     QCOMPARE(Q(card->detriment), QString("Aquarius"));
 
-    const auto partner = ComposePersonCard(Persons[1]);
+    const auto &partner = reading.cards[1];
     QVERIFY(partner);
     QCOMPARE(Q(partner->planet), QString("VENUS"));
     QCOMPARE(Q(partner->ruler), QString("Taurus And Libra"));
@@ -481,19 +462,18 @@ void TestReading::personCardNeedsAPlanet()
     QFETCH(int, pos);
     QFETCH(QString, planet);
 
-    PersonEntry person;
-    person.Planets = {4, NoPlanet, 8};
-    person.PlanetPos = static_cast<std::int16_t>(pos);
-    const auto card = ComposePersonCard(person);
+    Person person;
+    person.planets = {4, NoPlanet, 8};
+    person.planetPos = static_cast<std::int16_t>(pos);
+    const auto card = cardOf(person);
     QCOMPARE(card ? Q(card->planet) : QString(), planet);
 }
 
 void TestReading::compatibilityOfAnnAndBob()
 {
-    FillPersons({Input(" Ann ", "10 August 1990"), Input("Bob", "15 May 1985")});
-    const auto runs = ComposeCompatibility(Persons[0], Persons[1]);
-    const std::string sun = ArchetypeTable[0].Romancing;
-    const std::string venus = ArchetypeTable[3].Romancing;
+    const auto runs = readingOf({Input(" Ann ", "10 August 1990"), Input("Bob", "15 May 1985")}).compatibility;
+    const std::string sun(row(0).romancing);
+    const std::string venus(row(3).romancing);
     QVERIFY(!sun.empty() && !venus.empty());
     const std::vector<TextRun> expected{
         {"Compatibility of Ann with Bob\r\n", true},
@@ -508,29 +488,29 @@ void TestReading::compatibilityOfAnnAndBob()
 
 void TestReading::compatibilityWithTheSamePlanet()
 {
-    FillPersons({Input("Gem", "1 June 1990"), Input("Vir", "1 September 1990")});
-    QCOMPARE(Q(Persons[0].sunSign), QString("Gemini"));
-    QCOMPARE(Q(Persons[1].sunSign), QString("Virgo"));
-    const auto runs = ComposeCompatibility(Persons[0], Persons[1]);
+    const Reading reading = readingOf({Input("Gem", "1 June 1990"), Input("Vir", "1 September 1990")});
+    QCOMPARE(Q(reading.people[0].sunSign), QString("Gemini"));
+    QCOMPARE(Q(reading.people[1].sunSign), QString("Virgo"));
+    const auto &runs = reading.compatibility;
     QCOMPARE(runs.size(), std::size_t{6});
     QCOMPARE(Q(runs[0].text), QString("Compatibility of Gem with Vir\r\n"));
     QCOMPARE(Q(runs[3].text), QString("Compatibility of Vir with Gem\r\n"));
     QCOMPARE(Q(runs[1].text), QString("Romancing the Mercury person.\r\n"));
     QVERIFY(runs[1] == runs[4]);
     QVERIFY(runs[2] == runs[5]);
-    QCOMPARE(runs[2].text, ArchetypeTable[4].Romancing + "\r\n\r\n");
+    QCOMPARE(runs[2].text, std::string(row(4).romancing) + "\r\n\r\n");
 }
 
 void TestReading::compatibilitySkipsEmptySlots()
 {
-    PersonEntry user;
+    Person user;
     user.name = "Ann";
-    user.Planets = {NoPlanet, 1, 0}; // slot 2 is never visited
-    PersonEntry partner;
+    user.planets = {NoPlanet, 1, 0}; // slot 2 is never visited
+    Person partner;
     partner.name = "Bob";
-    partner.Planets = {12, NoPlanet, 2};
+    partner.planets = {12, NoPlanet, 2};
 
-    const auto runs = ComposeCompatibility(user, partner);
+    const auto runs = compatibilityOf(user, partner);
     QCOMPARE(runs.size(), std::size_t{4});
     QCOMPARE(Q(runs[1].text), QString("Romancing the Moon person.\r\n"));
     QVERIFY(!runs[2].bold);

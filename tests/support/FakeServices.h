@@ -59,6 +59,13 @@ class Store final : public platform::UserStore
     int writes = 0;
 };
 
+class InstanceLock final : public platform::InstanceLock
+{
+  public:
+    bool acquire() override { return !heldElsewhere; }
+    bool heldElsewhere = false;
+};
+
 class Calendar final : public platform::Calendar
 {
   public:
@@ -141,6 +148,7 @@ struct All {
         auto &s = platform::services();
         s.shell = &shell;
         s.store = &store;
+        s.instanceLock = &instanceLock;
         s.calendar = &calendar;
         s.random = &random;
         s.terminator = &terminator;
@@ -150,6 +158,7 @@ struct All {
     platform::ServicesOverride restore; // constructed first, restores last
     Shell shell;
     Store store;
+    InstanceLock instanceLock;
     Calendar calendar;
     Random random;
     Terminator terminator;

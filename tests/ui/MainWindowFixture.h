@@ -1,11 +1,12 @@
 #pragma once
 
-// Shared set-up of the main window tests: a shown frmMain with every platform
-// service faked, and the small look-ups the tests repeat.
+// Shared set-up of the main window tests: a shown main window with every
+// platform service faked, and the small look-ups the tests repeat.
 
+#include "app/Shutdown.h"
 #include "support/FakeServices.h"
-#include "ui/Layout.h"
-#include "ui/frmMain.h"
+#include "ui/MainWindow.h"
+#include "ui/kit/Layout.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -37,11 +38,13 @@ struct MainWindow {
     MainWindow()
     {
         ui::initAppearance();
-        window = new frmMain;
+        window = new ui::MainWindow(ui::Promotion::AsLaidOut, shutdown);
         window->show();
         QApplication::setActiveWindow(window);
-        if (!QTest::qWaitForWindowExposed(window))
-            qWarning("main window not exposed");
+        // Drawn, and the result view made after it.
+        if (!QTest::qWaitForWindowExposed(window) ||
+            !QTest::qWaitFor([this] { return window->findChild<QWidget *>(QStringLiteral("fraResult")); }))
+            qWarning("main window not drawn whole");
     }
     ~MainWindow() { delete window.data(); }
     MainWindow(const MainWindow &) = delete;
@@ -82,7 +85,8 @@ struct MainWindow {
     }
 
     fakes::All fakes;
-    QPointer<frmMain> window;
+    app::Shutdown shutdown;
+    QPointer<ui::MainWindow> window;
 };
 
 } // namespace uitest

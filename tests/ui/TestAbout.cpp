@@ -4,8 +4,8 @@
 #include "outreach/Links.h"
 #include "support/FakeServices.h"
 #include "support/ScreenReader.h"
-#include "ui/Layout.h"
-#include "ui/frmAbout.h"
+#include "ui/AboutWindow.h"
+#include "ui/kit/Layout.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -52,7 +52,7 @@ void TestAbout::closesOnEnterAndEsc()
         centre = seen->geometry().center();
         QTest::keyClick(seen, Qt::Key(key));
     });
-    ShowAboutWindow(&owner);
+    ui::AboutWindow::showModal(&owner);
     QVERIFY(hadFocus);
     // In the screen's centre, give or take the frame.
     QVERIFY((centre - owner.screen()->availableGeometry().center()).manhattanLength() <= 4);
@@ -74,7 +74,8 @@ void TestAbout::linksOpenPagesAndStayOpen()
         auto *home = about->findChild<QLabel *>(QStringLiteral("lblHomePage"));
         auto *brand = about->findChild<QLabel *>(QStringLiteral("lblCoBrand"));
         QVERIFY(home && brand);
-        QCOMPARE(home->text(), QStringLiteral("Click here to visit ") + QString::fromStdString(modHelp::HomePageUrl()));
+        QCOMPARE(home->text(), QStringLiteral("Click here to visit ") +
+                                   QString::fromStdString(outreach::pageUrl(outreach::Page::Home)));
         QTest::mouseClick(home, Qt::LeftButton, {}, QPoint(3, 3));
         QTest::mouseClick(brand, Qt::LeftButton, {}, QPoint(3, 3));
         screenreader::press(home);
@@ -83,21 +84,15 @@ void TestAbout::linksOpenPagesAndStayOpen()
         heard = screenreader::heard(about);
         about->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
     });
-    ShowAboutWindow(&owner);
+    ui::AboutWindow::showModal(&owner);
     QVERIFY(openAfterClicks);
     for (const char *line :
          {"Dialog \"Starbond v1.0\"", "Link \"Click here for more details on full branding\"", "Button \"OK\""})
         QVERIFY2(heard.contains(QLatin1String(line)), line);
     QCOMPARE(heard.filter(QStringLiteral("\"Starbond icon\"")).size(), 1); // no icon in a test: no picture
-    fakes::Shell expected;
-    platform::services().shell = &expected;
-    for (int byScreenReader : {0, 1}) {
-        Q_UNUSED(byScreenReader);
-        modHelp::OpenHomePage();
-        modHelp::OpenFullBrandPage();
-    }
-    platform::services().shell = &fakes.shell;
-    QCOMPARE(fakes.shell.opened, expected.opened);
+    const std::string home = outreach::pageUrl(outreach::Page::Home);
+    const std::string fullBrand = outreach::pageUrl(outreach::Page::FullBrand);
+    QCOMPARE(fakes.shell.opened, (std::vector<std::string>{home, fullBrand, home, fullBrand}));
 }
 
 void TestAbout::isCreatedAfresh()
@@ -114,7 +109,7 @@ void TestAbout::isCreatedAfresh()
             texts.push_back(about->findChild<QLabel *>(QStringLiteral("Label1"))->text());
             about->close();
         });
-        ShowAboutWindow(&owner);
+        ui::AboutWindow::showModal(&owner);
     }
     QCOMPARE(windows.size(), std::size_t(2));
     QVERIFY(windows[0].isNull() && windows[1].isNull());

@@ -2,18 +2,20 @@
 
 #include "MainWindowFixture.h"
 
+#include "outreach/ExitScreen.h"
 #include "outreach/Links.h"
-#include "outreach/frmNagScreen2.h"
 #include "platform/qt/QtServices.h"
 #include "reading/Archetypes.h"
+#include "reading/Reading.h"
 #include "support/ScreenReader.h"
-#include "ui/Images.h"
-#include "ui/frmAbout.h"
+#include "ui/AboutWindow.h"
+#include "ui/kit/Images.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -33,17 +35,25 @@ Q_DECLARE_METATYPE(std::string)
 namespace
 {
 
-QString text(const std::string &s)
+QString text(std::string_view s)
 {
-    return QString::fromStdString(s);
+    return ui::qString(s);
 }
 
-// The URL an opener hands to the shell, found by calling it on a fake.
-std::string urlOf(void (*opener)())
+std::string urlOf(outreach::Page page)
 {
-    fakes::All probe;
-    opener();
-    return probe.shell.opened.empty() ? std::string() : probe.shell.opened.back();
+    return outreach::pageUrl(page);
+}
+
+// Debian has no Verdana; DejaVu Sans stands in.
+bool verdanaOrItsStandIn(const QString &family)
+{
+    return family == QLatin1String("Verdana") || family == QLatin1String("DejaVu Sans");
+}
+
+const reading::Archetype &archetype(int code)
+{
+    return *reading::archetypeOf(static_cast<reading::PlanetCode>(code));
 }
 
 } // namespace
@@ -168,7 +178,7 @@ void TestMainWindow::window_isLaidOutAsDesigned()
     QCOMPARE(m.window->minimumSize(), m.window->maximumSize());
     QVERIFY(m.window->windowFlags() & Qt::WindowMinimizeButtonHint);
     QVERIFY(!(m.window->windowFlags() & Qt::WindowMaximizeButtonHint));
-    QCOMPARE(m.window->font().family(), QStringLiteral("Verdana"));
+    QVERIFY(verdanaOrItsStandIn(m.window->font().family()));
     QCOMPARE(m.window->font().pointSizeF(), 8.25);
 }
 
@@ -179,19 +189,19 @@ void TestMainWindow::pictures_drawnForTheScreensDensity()
     const qreal ratio = m.window->devicePixelRatioF();
     if (const QByteArray expected = qgetenv("EXPECTED_DEVICE_PIXEL_RATIO"); !expected.isEmpty())
         QCOMPARE(ratio, expected.toDouble());
-    std::unique_ptr<QWidget> about(CreateAboutWindow(nullptr));
-    frmNagScreen2 exitScreen;
+    std::unique_ptr<QWidget> about(new ui::AboutWindow(nullptr));
+    outreach::ExitScreen exitScreen(m.shutdown);
     const std::pair<QLabel *, QSize> pictures[] = {
         {m.get<QLabel>(QStringLiteral("Picture1")), {103, 105}},
         {about->findChild<QLabel *>(QStringLiteral("picIcon")), {32, 32}},
-        {exitScreen.Picture1, {32, 32}},
+        {exitScreen.findChild<QLabel *>(QStringLiteral("Picture1")), {32, 32}},
     };
     for (const auto &[label, size] : pictures) {
         QCOMPARE(label->pixmap().devicePixelRatio(), ratio);
         QCOMPARE(label->pixmap().size(), (QSizeF(size) * ratio).toSize());
     }
     // No size of the window icon is drawn from a smaller image.
-    const QList<QSize> drawn = ui::StarbondIcon().availableSizes();
+    const QList<QSize> drawn = ui::starbondIcon().availableSizes();
     for (int size : {16, 32, 48})
         QVERIFY(std::any_of(drawn.begin(), drawn.end(), [&](QSize s) { return s.width() >= size * ratio; }));
 }
@@ -322,24 +332,17 @@ void TestMainWindow::validation_showsFirstFaultAndMovesFocus_data()
     QTest::addColumn<MsgIcon>("icon");
     QTest::addColumn<QString>("focus");
 
+    // The order of the checks is the reading's; here each kind of fault once.
     const QString jan = QStringLiteral("January");
-    QTest::newRow("both names empty") << ""
-                                      << "" << jan << 1 << jan << 1 << "Please Enter Your Name" << MsgIcon::Critical
-                                      << "txtName_0";
-    QTest::newRow("user's name blanks only")
-        << "   "
-        << "Bob" << jan << 1 << jan << 1 << "Please Enter Your Name" << MsgIcon::Critical << "txtName_0";
-    QTest::newRow("partner's name before user's date")
-        << "Ann"
-        << ""
-        << "February" << 31 << jan << 1 << "Please Enter Your Partner's Name" << MsgIcon::Critical << "txtName_1";
-    QTest::newRow("user's 30 February") << "Ann"
-                                        << "Bob"
-                                        << "February" << 30 << "April" << 31 << "Please Enter Correct Date Or Month!"
-                                        << MsgIcon::Information << "cmdProceed";
-    QTest::newRow("partner's 31 April") << "Ann"
-                                        << "Bob" << jan << 31 << "April" << 31 << "Please Enter Correct Date Or Month !"
-                                        << MsgIcon::Information << "cmdProceed";
+    QTest::newRow("user's name") << "   "
+                                 << "Bob" << jan << 1 << jan << 1 << "Please Enter Your Name" << MsgIcon::Critical
+                                 << "txtName_0";
+    QTest::newRow("partner's name") << "Ann"
+                                    << "" << jan << 1 << jan << 1 << "Please Enter Your Partner's Name"
+                                    << MsgIcon::Critical << "txtName_1";
+    QTest::newRow("a date") << "Ann"
+                            << "Bob" << jan << 1 << "April" << 31 << "Please Enter Correct Date Or Month !"
+                            << MsgIcon::Information << "cmdProceed";
 }
 
 void TestMainWindow::validation_showsFirstFaultAndMovesFocus()
@@ -395,31 +398,19 @@ void TestMainWindow::reading_fillsCardsAndCompatibilityText()
     m.readAnnAndBob();
     QVERIFY(m.fakes.messageBoxes.shown.empty());
 
-    modStarbond::LoadArchetypes();
-    const auto &sun = modStarbond::ArchetypeTable[0];
-    const auto &venus = modStarbond::ArchetypeTable[3];
-    const std::pair<int, QString> expected[] = {
-        {0, "Leo"},
-        {1, "SUN"},
-        {2, "The King"},
-        {3, text(sun.Characteristics)},
-        {4, "The Leader, The Star"},
-        {5, "Happy, Enthusiastic, Confident, Positive"},
-        {7, "Leo"},
-        {8, "The Sun"},
-        {9, "Aquarius"},
-        {10, "Taurus"},
-        {11, "VENUS"},
-        {12, "The Diplomat"},
-        {13, text(venus.Characteristics)},
-        {14, "The Lover, The Artist"},
-        {15, "Loving, Warm, Affectionate, Artistic, Sensual"},
-        {17, "Taurus And Libra"},
-        {18, "The Empress"},
-        {19, "Scorpio And Aries"},
-    };
-    for (const auto &[index, value] : expected)
-        QCOMPARE(m.get<QLabel>(QStringLiteral("lblResult_%1").arg(index))->text(), value);
+    // Which value of the reading goes into which label; the values are the
+    // reading's own.
+    const reading::Reading r = reading::readingOf({{{"Ann", 9, 7, "August", "1990"}, {"Bob", 14, 4, "May", "1988"}}});
+    for (int person : {0, 1}) {
+        const reading::PersonCard &card = *r.cards[person];
+        const std::pair<int, std::string_view> expected[] = {
+            {0, r.people[person].sunSign}, {1, card.planet},   {2, card.archetype}, {3, card.characteristics},
+            {4, card.alsoKnownAs},         {5, card.keywords}, {7, card.ruler},     {8, card.tarotCard},
+            {9, card.detriment},
+        };
+        for (const auto &[index, value] : expected)
+            QCOMPARE(m.get<QLabel>(QStringLiteral("lblResult_%1").arg(index + 10 * person))->text(), text(value));
+    }
     QVERIFY(!m.window->findChild<QLabel *>(QStringLiteral("lblResult_6")));
     QVERIFY(!m.window->findChild<QLabel *>(QStringLiteral("lblResult_16")));
 
@@ -428,33 +419,24 @@ void TestMainWindow::reading_fillsCardsAndCompatibilityText()
     for (const char *other : {"fraDisplay_1", "fraDisplay_2", "TS"})
         QVERIFY(inFront(m.get<QWidget>(QStringLiteral("fraDisplay_0")), m.get<QWidget>(QLatin1String(other))));
 
-    struct Line {
-        QString text;
-        bool bold;
-    };
-    const Line lines[] = {
-        {"Compatibility of Ann with Bob", true},
-        {"Romancing the Sun person.", true},
-        {text(sun.Romancing), false},
-        {"", false},
-        {"Compatibility of Bob with Ann", true},
-        {"Romancing the Venus person.", true},
-        {text(venus.Romancing), false},
-        {"", false},
-        {"", false},
-    };
+    // The text's runs as lines, the bold ones bold, in the box's own face.
+    QString expectedText;
+    QStringList boldLines;
+    for (const reading::TextRun &run : r.compatibility) {
+        const QString lines = text(run.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        expectedText += lines;
+        if (run.bold)
+            boldLines += lines.trimmed();
+    }
     const QTextDocument *doc = m.get<QTextEdit>(QStringLiteral("RTB"))->document();
-    QCOMPARE(doc->blockCount(), int(std::size(lines)));
-    QTextBlock block = doc->begin();
-    for (const Line &line : lines) {
-        QCOMPARE(block.text(), line.text);
+    QCOMPARE(doc->toPlainText(), expectedText);
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat format = it.fragment().charFormat();
-            QCOMPARE(format.fontWeight() >= QFont::Bold, line.bold);
-            QCOMPARE(format.font().family(), QStringLiteral("Verdana"));
+            QCOMPARE(format.fontWeight() >= QFont::Bold, boldLines.contains(block.text()));
+            QVERIFY(verdanaOrItsStandIn(format.font().family()));
             QCOMPARE(format.font().pointSizeF(), 8.25);
         }
-        block = block.next();
     }
 }
 
@@ -543,14 +525,13 @@ void TestMainWindow::secondReading_leavesNothingOfTheFirst()
     m.enterPerson(1, QStringLiteral("Di"), 21, QStringLiteral("March"), 1960);
     m.clickProceed();
 
-    modStarbond::LoadArchetypes();
-    const auto &saturn = modStarbond::ArchetypeTable[6];
-    const auto &mars = modStarbond::ArchetypeTable[2];
+    const auto &saturn = archetype(6);
+    const auto &mars = archetype(2);
     QCOMPARE(m.get<QLabel>(QStringLiteral("lblResult_0"))->text(), QStringLiteral("Capricorn"));
     QCOMPARE(m.get<QLabel>(QStringLiteral("lblResult_1"))->text(), QStringLiteral("SATURN"));
-    QCOMPARE(m.get<QLabel>(QStringLiteral("lblResult_3"))->text(), text(saturn.Characteristics));
+    QCOMPARE(m.get<QLabel>(QStringLiteral("lblResult_3"))->text(), text(saturn.characteristics));
     QCOMPARE(m.get<QLabel>(QStringLiteral("lblResult_10"))->text(), QStringLiteral("Aries"));
-    QCOMPARE(m.get<QLabel>(QStringLiteral("lblResult_19"))->text(), text(mars.Detriment));
+    QCOMPARE(m.get<QLabel>(QStringLiteral("lblResult_19"))->text(), text(mars.detriment));
     const QString all = m.get<QTextEdit>(QStringLiteral("RTB"))->toPlainText();
     QVERIFY(all.startsWith(QStringLiteral("Compatibility of Cy with Di\nRomancing the Saturn person.\n")));
     QVERIFY(all.contains(QStringLiteral("Compatibility of Di with Cy\nRomancing the Mars person.\n")));
@@ -558,6 +539,7 @@ void TestMainWindow::secondReading_leavesNothingOfTheFirst()
     QVERIFY(!all.contains(QStringLiteral("Sun person")));
 }
 
+// The hidden record buttons of a card, as they would work if shown.
 void TestMainWindow::recordButtons_reportEndsOfPlanetList()
 {
     uitest::MainWindow m;
@@ -566,19 +548,20 @@ void TestMainWindow::recordButtons_reportEndsOfPlanetList()
     auto *back = m.get<QPushButton>(QStringLiteral("cmdBack2"));
     QVERIFY(!next->isVisible() && !back->isVisible());
     QVERIFY(!m.get<QWidget>(QStringLiteral("cmdNext1"))->isVisible());
+    auto *planet = m.get<QLabel>(QStringLiteral("lblResult_11"));
+    const QString shown = planet->text();
 
     next->click();
     QCOMPARE(m.fakes.messageBoxes.shown.back().text, std::string("You are at the last record"));
-    QCOMPARE(modStarbond::Persons[1].PlanetPos, 1);
+    planet->clear();
     back->click(); // back to the one planet: the card is shown again
     QCOMPARE(int(m.fakes.messageBoxes.shown.size()), 1);
-    QCOMPARE(modStarbond::Persons[1].PlanetPos, 0);
-    QCOMPARE(m.get<QLabel>(QStringLiteral("lblResult_11"))->text(), QStringLiteral("VENUS"));
+    QCOMPARE(planet->text(), shown);
     back->click();
     QCOMPARE(m.fakes.messageBoxes.shown.back().text, std::string("You are at the first record"));
     QCOMPARE(m.fakes.messageBoxes.shown.back().icon, MsgIcon::Critical);
-    QCOMPARE(modStarbond::Persons[1].PlanetPos, 0);
-    QCOMPARE(modStarbond::Persons[0].PlanetPos, 0);
+    m.get<QPushButton>(QStringLiteral("cmdBack1"))->click();
+    QCOMPARE(int(m.fakes.messageBoxes.shown.size()), 3);
 }
 
 void TestMainWindow::compatibilityBox_emptiesOnlyOwnClipboard_data()
@@ -624,12 +607,12 @@ void TestMainWindow::menusAndLabels_openTheirPage_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<std::string>("url");
-    QTest::newRow("Online Help") << "mnuOnline" << urlOf(modHelp::OpenOnlineHelp);
-    QTest::newRow("Visit Us Online") << "mnuVisit" << urlOf(modHelp::OpenHomePage);
-    QTest::newRow("Check for Software Update") << "mnuUpdate" << urlOf(modHelp::OpenDownloadPage);
-    QTest::newRow("Donate, on the menu bar") << "mnuDonate" << urlOf(modHelp::OpenDonationPage);
-    QTest::newRow("hidden Make Money Online") << "mnuMakeMoney" << urlOf(modHelp::OpenFullBrandPage);
-    QTest::newRow("forum label") << "Label14" << urlOf(modHelp::OpenHomePage);
+    QTest::newRow("Online Help") << "mnuOnline" << urlOf(outreach::Page::OnlineHelp);
+    QTest::newRow("Visit Us Online") << "mnuVisit" << urlOf(outreach::Page::Home);
+    QTest::newRow("Check for Software Update") << "mnuUpdate" << urlOf(outreach::Page::Download);
+    QTest::newRow("Donate, on the menu bar") << "mnuDonate" << urlOf(outreach::Page::Donation);
+    QTest::newRow("hidden Make Money Online") << "mnuMakeMoney" << urlOf(outreach::Page::FullBrand);
+    QTest::newRow("forum label") << "Label14" << urlOf(outreach::Page::Home);
 }
 
 void TestMainWindow::menusAndLabels_openTheirPage()
@@ -668,7 +651,7 @@ void TestMainWindow::promotionalStrip_showsAndOpensTheLabelOnTop()
         QCOMPARE(strip->childAt(centre), top);
         m.fakes.shell.opened.clear();
         QTest::mouseClick(strip->childAt(centre), Qt::LeftButton, {}, QPoint(5, 5));
-        const auto expected = urlOf(top == cobrand ? modHelp::OpenCoBrandPage : modHelp::OpenFullBrandPage);
+        const auto expected = urlOf(top == cobrand ? outreach::Page::CoBrand : outreach::Page::FullBrand);
         QCOMPARE(m.fakes.shell.opened, std::vector<std::string>{expected});
     }
 }
@@ -727,9 +710,9 @@ void TestMainWindow::exit_closesWindowLikeCloseBox()
     QVERIFY(m.fakes.terminator.statuses.empty()); // the process lives on
 
     // One exit screen, shown in its place.
-    QList<frmNagScreen2 *> screens;
+    QList<outreach::ExitScreen *> screens;
     for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *screen = qobject_cast<frmNagScreen2 *>(w))
+        if (auto *screen = qobject_cast<outreach::ExitScreen *>(w))
             screens << screen;
     QCOMPARE(screens.size(), 1);
     QVERIFY(screens[0]->isVisible());
@@ -782,7 +765,7 @@ void TestMainWindow::screenReader_followsLinks()
 {
     uitest::MainWindow m;
     screenreader::press(m.get<QWidget>(QStringLiteral("Label14")));
-    QCOMPARE(m.fakes.shell.opened, std::vector<std::string>{urlOf(modHelp::OpenHomePage)});
+    QCOMPARE(m.fakes.shell.opened, std::vector<std::string>{urlOf(outreach::Page::Home)});
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -18,7 +18,7 @@ class QtTopmost final : public Topmost
     void apply(QWidget *window) override
     {
         if (QGuiApplication::platformName() == QLatin1String("windows"))
-            win32::SetTopmost(static_cast<std::uintptr_t>(window->winId()));
+            win32::setTopmost(static_cast<std::uintptr_t>(window->winId()));
     }
 };
 

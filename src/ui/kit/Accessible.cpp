@@ -1,6 +1,6 @@
-#include "ui/Accessible.h"
+#include "ui/kit/Accessible.h"
 
-#include "ui/LinkLabel.h"
+#include "ui/kit/LinkLabel.h"
 
 #include <QAccessibleWidget>
 #include <QEvent>
@@ -98,8 +98,10 @@ QAccessibleInterface *kitFactory(const QString &className, QObject *object)
         return new LinkAccessible(static_cast<LinkLabel *>(object));
     if (className == QLatin1String("ui::CaptionFrame"))
         return new FrameAccessible(static_cast<QWidget *>(object), QAccessible::Grouping);
-    // Plain frames only; Qt's own frame classes keep their interfaces.
-    if (className == QLatin1String("QFrame") && object->metaObject() == &QFrame::staticMetaObject)
+    // The kit's frames and the views built on them, and plain frames; Qt's own
+    // frame classes keep their interfaces.
+    if (className == QLatin1String("ui::Frame") ||
+        (className == QLatin1String("QFrame") && object->metaObject() == &QFrame::staticMetaObject))
         return new FrameAccessible(static_cast<QWidget *>(object), QAccessible::Pane);
     // A window built on a bare QWidget (the exit screen) is a window, so that
     // its coming to the front is announced; Qt would make it a filler.

@@ -1,4 +1,4 @@
-#include "ui/LinkLabel.h"
+#include "ui/kit/LinkLabel.h"
 
 #include <QMouseEvent>
 

@@ -1,7 +1,5 @@
 #include "Hosts.h"
-#include "outreach/Links.h"
-#include "outreach/TellAFriend.h"
-#include "support/FakeServices.h"
+#include "outreach/Referral.h"
 
 #include <QTest>
 #include <QUrl>
@@ -9,7 +7,7 @@
 
 #include <algorithm>
 
-using modTellAFriend::FormEntries;
+using namespace outreach;
 
 namespace
 {
@@ -26,13 +24,11 @@ std::string productRootEncoded()
 
 } // namespace
 
-class TestTellAFriend : public QObject
+class TestReferral : public QObject
 {
     Q_OBJECT
 
   private slots:
-    void init() { modTellAFriend::ReferralUrl = "previous"; }
-
     void checksInOrder_data()
     {
         QTest::addColumn<QString>("name");
@@ -72,8 +68,8 @@ class TestTellAFriend : public QObject
             << "Please Enter Your Friend's Name";
         // The request's length is checked last: what is missing is said first.
         const auto fill = [](std::size_t extra) {
-            const std::size_t base = modTellAFriend::BuildReferralUrl({"Ann", "a@b.c", "", "Bob", "b@c.d"}).size();
-            return QString(int(modTellAFriend::MaxReferralUrlLength - base + extra), u'x');
+            const std::size_t base = referralUrl({"Ann", "a@b.c", "", "Bob", "b@c.d"}).size();
+            return QString(int(MaxReferralUrlLength - base + extra), u'x');
         };
         QTest::newRow("request at the length bound") << "Ann" << "a@b.c" << fill(0) << "Bob" << "b@c.d" << "";
         QTest::newRow("request over the length bound") << "Ann" << "a@b.c" << fill(1) << "Bob" << "b@c.d"
@@ -91,13 +87,13 @@ class TestTellAFriend : public QObject
         QFETCH(QString, friendName);
         QFETCH(QString, friendEmail);
         QFETCH(QString, expected);
-        modTellAFriend::StoreEntries({name.toStdString(), email.toStdString(), message.toStdString(),
-                                      friendName.toStdString(), friendEmail.toStdString()});
-        QCOMPARE(QString::fromStdString(modTellAFriend::ReferrerEmail), email.trimmed());
-        QCOMPARE(QString::fromStdString(modTellAFriend::FriendName), friendName.trimmed());
+        const Referral entries = trimmed({name.toStdString(), email.toStdString(), message.toStdString(),
+                                          friendName.toStdString(), friendEmail.toStdString()});
+        QCOMPARE(QString::fromStdString(entries.email), email.trimmed());
+        QCOMPARE(QString::fromStdString(entries.friendName), friendName.trimmed());
 
-        const auto fault = modTellAFriend::FirstReferralFault(modTellAFriend::StoredEntries());
-        QCOMPARE(QString::fromStdString(fault.value_or("")), expected);
+        const auto fault = firstReferralFault(entries);
+        QCOMPARE(QString::fromStdString(std::string(fault.value_or(""))), expected);
     }
 
     // The address checks come first, so the form never meets these.
@@ -120,26 +116,21 @@ class TestTellAFriend : public QObject
         QFETCH(QString, email);
         QFETCH(QString, friendEmail);
         QFETCH(QString, expected);
-        const auto missing =
-            modTellAFriend::MissingEntry({"Ann", email.toStdString(), "Hi", "Bob", friendEmail.toStdString()});
+        const auto missing = missingEntry({"Ann", email.toStdString(), "Hi", "Bob", friendEmail.toStdString()});
         QCOMPARE(QString::fromUtf8(missing.data(), qsizetype(missing.size())), expected);
     }
 
     void validEntriesGiveTheExactUrl()
     {
-        fakes::All fakes;
-        modTellAFriend::StoreEntries(
-            {"  Ann Lee ", "ann@mail.example", "Your Message\r\n", "Bob", " bob@mail.example"});
-        QVERIFY(!modTellAFriend::FirstReferralFault(modTellAFriend::StoredEntries()));
-        modTellAFriend::SendReferral();
+        const Referral entries =
+            trimmed({"  Ann Lee ", "ann@mail.example", "Your Message\r\n", "Bob", " bob@mail.example"});
+        QVERIFY(!firstReferralFault(entries));
 
         const std::string expected =
             boardUrl("taf1=Ann%20Lee&taf2=ann%40mail.example&taf3=Your%20Message%0D%0A&taf4=Bob"
                      "&taf5=bob%40mail.example&taf6=" +
                      productRootEncoded());
-        QCOMPARE(fakes.shell.opened, std::vector<std::string>{expected});
-        QCOMPARE(modTellAFriend::ReferralUrl, expected);
-        QCOMPARE(modTellAFriend::ReferrerName, std::string("Ann Lee"));
+        QCOMPARE(referralUrl(entries), expected);
     }
 
     void hostileEntriesArriveIntact_data()
@@ -156,14 +147,10 @@ class TestTellAFriend : public QObject
     void hostileEntriesArriveIntact()
     {
         QFETCH(QString, value);
-        fakes::All fakes;
         const std::string v = value.toStdString();
-        modTellAFriend::StoreEntries({"x" + v, "a@b.c" + v, v + "x", "y" + v, "b@c.d" + v});
-        QVERIFY(!modTellAFriend::FirstReferralFault(modTellAFriend::StoredEntries()));
-        modTellAFriend::SendReferral();
-
-        QCOMPARE(fakes.shell.opened.size(), 1u);
-        const std::string &sent = fakes.shell.opened[0];
+        const Referral entries = trimmed({"x" + v, "a@b.c" + v, v + "x", "y" + v, "b@c.d" + v});
+        QVERIFY(!firstReferralFault(entries));
+        const std::string sent = referralUrl(entries);
         QVERIFY(sent.find_first_of(" \r\n\t#") == std::string::npos);
         QVERIFY(std::all_of(sent.begin(), sent.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
 
@@ -186,17 +173,11 @@ class TestTellAFriend : public QObject
 
     void percentEncodeUsesUppercaseHexOfUtf8()
     {
-        QCOMPARE(modTellAFriend::PercentEncode("\xC3\xA9 ~"), std::string("%C3%A9%20~"));
-        QCOMPARE(modTellAFriend::PercentEncode(""), std::string());
-        QCOMPARE(modTellAFriend::PercentEncode(std::string("\0/", 2)), std::string("%00%2F"));
-    }
-
-    void trimmingRemovesBlanksOnly()
-    {
-        QCOMPARE(modTellAFriend::TrimBlanks("  \ta b\r\n  "), std::string("\ta b\r\n"));
-        QCOMPARE(modTellAFriend::TrimBlanks("    "), std::string());
+        QCOMPARE(percentEncoded("\xC3\xA9 ~"), std::string("%C3%A9%20~"));
+        QCOMPARE(percentEncoded(""), std::string());
+        QCOMPARE(percentEncoded(std::string("\0/", 2)), std::string("%00%2F"));
     }
 };
 
-QTEST_GUILESS_MAIN(TestTellAFriend)
-#include "TestTellAFriend.moc"
+QTEST_GUILESS_MAIN(TestReferral)
+#include "TestReferral.moc"

@@ -1,4 +1,4 @@
-#include "ui/Images.h"
+#include "ui/kit/Images.h"
 
 #include <QEvent>
 #include <QImage>
@@ -91,7 +91,7 @@ class PictureFollower final : public QObject
 namespace ui
 {
 
-QIcon StarbondIcon()
+QIcon starbondIcon()
 {
     QIcon icon;
     for (int size : IconSizes)
@@ -99,7 +99,7 @@ QIcon StarbondIcon()
     return icon;
 }
 
-QPixmap StarbondIconPicture(int size, qreal devicePixelRatio)
+QPixmap iconPicture(int size, qreal devicePixelRatio)
 {
     // The icon's nearest size at or above the pixels wanted, made to fit:
     // only that one image is read.
@@ -110,7 +110,7 @@ QPixmap StarbondIconPicture(int size, qreal devicePixelRatio)
                     devicePixelRatio);
 }
 
-QPixmap StarPicture(qreal devicePixelRatio)
+QPixmap starPicture(qreal devicePixelRatio)
 {
     const QSize logical(103, 105);
     if (devicePixelRatio <= 1)

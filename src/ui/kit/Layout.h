@@ -7,6 +7,8 @@
 #include <QRect>
 #include <QString>
 
+#include <string_view>
+
 class QWidget;
 
 namespace ui
@@ -35,10 +37,12 @@ inline constexpr QRgb Navy = qRgb(0, 0, 128);
 inline constexpr QRgb Yellow = qRgb(255, 255, 0);
 } // namespace colours
 
-// Verdana, or a close sans-serif face where the machine lacks it.
+// A face of the family, or of a close stand-in where the machine lacks it.
+QFont face(const char *family, double points, bool bold = false, bool underline = false);
 QFont verdana(double points, bool bold = false, bool underline = false);
 
-// Family substitutions and the like; call once after QApplication exists.
+// The stand-ins and the application's font; call once after QApplication
+// exists, before any window is made.
 void initAppearance();
 
 // Puts a top-level window in the centre of its screen.
@@ -47,6 +51,12 @@ void centreOnScreen(QWidget *window);
 // Fills a widget's background with a solid colour (frames, labels).
 void paintBackground(QWidget *widget, const QColor &colour);
 void setTextColour(QWidget *widget, const QColor &colour);
+
+// A text of the program's own (UTF-8) for a widget.
+inline QString qString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // The title bar of every window, and the big title of About and the exit screen.
 inline constexpr char WindowTitle[] = "Starbond v1.0";

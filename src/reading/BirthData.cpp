@@ -1,0 +1,122 @@
+#include "reading/BirthData.h"
+
+#include "reading/Text.h"
+
+#include <charconv>
+
+namespace reading
+{
+namespace
+{
+
+constexpr int February = 1;
+constexpr int LastDayPosition = 30; // the 31st
+
+bool isThirtyDayMonth(int monthPosition)
+{
+    return monthPosition == 3 || monthPosition == 5 || monthPosition == 8 || monthPosition == 10;
+}
+
+// A year text that is not a whole number cannot come from the pick-list; it
+// counts as a common year.
+bool isLeapYear(const std::string &yearText)
+{
+    const std::string text = trimBlanks(yearText);
+    int year = 0;
+    const char *end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, year);
+    if (text.empty() || ec != std::errc() || ptr != end)
+        return false;
+    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
+
+std::optional<InputFault> dateFault(const BirthInput &in)
+{
+    if (in.monthPosition == February) {
+        const int firstBadPosition = isLeapYear(in.yearText) ? 29 : 28;
+        if (in.dayPosition >= firstBadPosition)
+            return InputFault{FaultKind::WrongDate, "Please Enter Correct Date Or Month!", std::nullopt};
+    } else if (isThirtyDayMonth(in.monthPosition) && in.dayPosition >= LastDayPosition) {
+        return InputFault{FaultKind::WrongDate, "Please Enter Correct Date Or Month !", std::nullopt};
+    }
+    return std::nullopt;
+}
+
+// A month's two signs, by the day the later one starts; in calendar order.
+struct SignCut {
+    int cutOffDay;
+    std::string_view before;
+    std::string_view from;
+};
+
+constexpr std::array<SignCut, 12> SignCuts{{
+    {20, "Capricorn", "Aquarius"},
+    {19, "Aquarius", "Pisces"},
+    {21, "Pisces", "Aries"},
+    {21, "Aries", "Taurus"},
+    {21, "Taurus", "Gemini"},
+    {21, "Gemini", "Cancer"},
+    {21, "Cancer", "Leo"},
+    {21, "Leo", "Virgo"},
+    {21, "Virgo", "Libra"},
+    {21, "Libra", "Scorpio"},
+    {21, "Scorpio", "Sagittarius"},
+    {21, "Sagittarius", "Capricorn"},
+}};
+
+struct SignRuler {
+    std::string_view sign;
+    PlanetCode planet;
+};
+
+constexpr std::array<SignRuler, 12> Rulers{{
+    {"Aries", 2},
+    {"Taurus", 3},
+    {"Gemini", 4},
+    {"Cancer", 1},
+    {"Leo", 0},
+    {"Virgo", 4},
+    {"Libra", 3},
+    {"Scorpio", 2},
+    {"Sagittarius", 5},
+    {"Capricorn", 6},
+    {"Aquarius", 6},
+    {"Pisces", 5},
+}};
+
+} // namespace
+
+std::optional<InputFault> firstInputFault(const Couple &input)
+{
+    if (trimBlanks(input[0].nameText).empty())
+        return InputFault{FaultKind::MissingName, "Please Enter Your Name", 0};
+    if (trimBlanks(input[1].nameText).empty())
+        return InputFault{FaultKind::MissingName, "Please Enter Your Partner's Name", 1};
+    for (const BirthInput &person : input) {
+        if (auto fault = dateFault(person))
+            return fault;
+    }
+    return std::nullopt;
+}
+
+std::string_view sunSign(std::string_view monthName, int day)
+{
+    for (std::size_t month = 0; month < MonthNames.size(); ++month) {
+        if (MonthNames[month] == monthName) {
+            const SignCut &cut = SignCuts[month];
+            return day < cut.cutOffDay ? cut.before : cut.from;
+        }
+    }
+    return {};
+}
+
+PlanetCode rulingPlanet(std::string_view sign)
+{
+    for (const SignRuler &ruler : Rulers) {
+        if (ruler.sign == sign)
+            return ruler.planet;
+    }
+    return NoPlanet;
+}
+
+} // namespace reading
