@@ -180,6 +180,8 @@ class TestCalendarPosix : public QObject
         QTest::newRow("leap day") << "2024-02-29" << true << CivilDate{2024, 2, 29};
         QTest::newRow("no leap day") << "2026-02-29" << false << CivilDate{};
         QTest::newRow("1900 no leap day") << "1900-02-29" << false << CivilDate{};
+        QTest::newRow("30 April") << "2024-04-30" << true << CivilDate{2024, 4, 30};
+        QTest::newRow("no 31 April") << "2024-04-31" << false << CivilDate{};
         QTest::newRow("month 13") << "2026-13-01" << false << CivilDate{};
         QTest::newRow("day 0") << "2026-12-00" << false << CivilDate{};
         QTest::newRow("short fields") << "2026-1-5" << false << CivilDate{};
@@ -188,6 +190,14 @@ class TestCalendarPosix : public QObject
         QTest::newRow("empty") << "" << false << CivilDate{};
         QTest::newRow("words") << "yesterday" << false << CivilDate{};
     }
+    // The clock's day, read either side of the calendar's.
+    void todayIsTheClocksDay()
+    {
+        const QDate before = QDate::currentDate();
+        const CivilDate today = platform::hostCalendar().today();
+        QVERIFY(today == civil(before) || today == civil(QDate::currentDate()));
+    }
+
     void isoAcceptedInEveryLocale()
     {
         QFETCH(QString, text);
