@@ -331,7 +331,7 @@ class TestExitScreen : public QObject
         fillIn(QStringLiteral(" Ann "));
         auto *submit = child<QPushButton>("cmdSubmit");
         QTest::mouseClick(submit, Qt::LeftButton);
-        QTest::mouseClick(submit, Qt::LeftButton);
+        QTest::keyClick(submit, Qt::Key_Return); // the button has the focus
 
         QCOMPARE(m_fakes->messageBoxes.shown.size(), handedOver ? 0u : 2u);
         for (const auto &shown : m_fakes->messageBoxes.shown) {

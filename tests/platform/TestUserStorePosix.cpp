@@ -139,6 +139,7 @@ class TestUserStorePosix : public QObject
         QTest::newRow("no section") << QByteArray("value=1\n") << "";
         QTest::newRow("broken section") << QByteArray("[Settings\nvalue=1\n") << "";
         QTest::newRow("no equals sign") << QByteArray("[Settings]\nvalue\nok=1\n") << "ok";
+        QTest::newRow("lines end in CR LF") << QByteArray("[Settings]\r\nok=1\r\n") << "ok";
         QTest::newRow("NUL bytes") << QByteArray(64, '\0') << "";
         QTest::newRow("empty") << QByteArray() << "";
         QTest::newRow("longer than the store reads") << "[Settings]\nvalue=" + QByteArray(2 << 20, 'v') + "\n"

@@ -40,9 +40,15 @@ void TestClipboardX11::textCopiedFromBox_goneWhenMouseMovesOverIt()
     platform::installQtServices();
     QTextEdit *box = showCompatibility(m);
     box->setFocus();
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    // Text selected alone is in the selection the middle button pastes.
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QVERIFY(clipboard->ownsSelection());
+    QTest::mouseMove(box->viewport(), QPoint(30, 30));
+    QTRY_VERIFY(clipboard->text(QClipboard::Selection).isEmpty());
+
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
-    QClipboard *clipboard = QGuiApplication::clipboard();
     // Both the clipboard and the selection the middle button pastes.
     for (QClipboard::Mode mode : {QClipboard::Clipboard, QClipboard::Selection})
         QVERIFY(clipboard->text(mode).startsWith(QStringLiteral("Compatibility of Ann with Bob")));
