@@ -212,27 +212,29 @@ class TestUpdateReminder : public QObject
         QCOMPARE(f.shell.opened, std::vector<std::string>{downloadUrl()});
     }
 
-    // The store refuses the write after `writesLeft` writes: the reminder
-    // stops there, keeps what it wrote, and opens nothing.
+    // The store refuses the write after `writesLeft` writes (and only that one
+    // where `once`, as when another writer holds its lock a moment): the
+    // reminder stops there, keeps what it wrote, and opens nothing.
     void refusedWriteEndsTheReminder_data()
     {
         QTest::addColumn<bool>("due");
         QTest::addColumn<int>("writesLeft");
+        QTest::addColumn<bool>("once");
         QTest::addColumn<QString>("install");
         QTest::addColumn<QString>("duration");
-        QTest::newRow("first start, first write") << false << 0 << ""
-                                                  << "";
-        QTest::newRow("first start, second write") << false << 1 << "1"
-                                                   << "";
-        QTest::newRow("due, first write") << true << 0 << "-4"
-                                          << "2026-10-01";
-        QTest::newRow("due, second write") << true << 1 << "4"
-                                           << "2026-10-01";
+        // clang-format off
+        QTest::newRow("first start, first write") << false << 0 << false << "" << "";
+        QTest::newRow("first start, second write") << false << 1 << false << "1" << "";
+        QTest::newRow("due, first write") << true << 0 << false << "-4" << "2026-10-01";
+        QTest::newRow("due, second write") << true << 1 << false << "4" << "2026-10-01";
+        QTest::newRow("due, the first write alone") << true << 0 << true << "-4" << "2026-10-01";
+        // clang-format on
     }
     void refusedWriteEndsTheReminder()
     {
         QFETCH(bool, due);
         QFETCH(int, writesLeft);
+        QFETCH(bool, once);
         QFETCH(QString, install);
         QFETCH(QString, duration);
         fakes::All f;
@@ -241,6 +243,7 @@ class TestUpdateReminder : public QObject
             given(f, "Duration", "2026-10-01");
         }
         f.store.writesLeft = writesLeft;
+        f.store.refusesOnce = once;
 
         app::checkUpdateReminder();
 

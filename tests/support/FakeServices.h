@@ -46,8 +46,11 @@ class Store final : public platform::UserStore
     }
     bool write(const std::string &section, const std::string &name, const std::string &value) override
     {
-        if (writesLeft == 0)
+        if (writesLeft == 0) {
+            if (refusesOnce)
+                writesLeft = -1;
             return false;
+        }
         if (writesLeft > 0)
             --writesLeft;
         values[{section, name}] = value;
@@ -55,7 +58,8 @@ class Store final : public platform::UserStore
         return true;
     }
     std::map<std::pair<std::string, std::string>, std::string> values;
-    int writesLeft = -1; // -1: unlimited; n: the (n+1)th write is refused
+    int writesLeft = -1;      // -1: unlimited; n: the (n+1)th write is refused
+    bool refusesOnce = false; // and the writes after it taken again (a lock held a moment)
     int writes = 0;
 };
 
