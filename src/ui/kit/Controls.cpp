@@ -5,6 +5,7 @@
 #include "ui/kit/LinkLabel.h"
 
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -78,6 +79,22 @@ template <class L> L *textLabel(L *l, const Control &c)
         squeeze(l);
     return l;
 }
+
+// Formatted text the window writes and the user only reads and selects. A
+// read-only text box still takes what an input method commits, so it says it
+// takes none and lets none in.
+class ReadOnlyText final : public QTextEdit
+{
+  public:
+    using QTextEdit::QTextEdit;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override
+    {
+        return query == Qt::ImEnabled ? QVariant(false) : QTextEdit::inputMethodQuery(query);
+    }
+
+  protected:
+    void inputMethodEvent(QInputMethodEvent *event) override { event->ignore(); }
+};
 
 } // namespace
 
@@ -194,7 +211,7 @@ QComboBox *pickList(QWidget *parent, const Control &c)
 
 QTextEdit *richText(QWidget *parent, const Control &c)
 {
-    auto *box = new QTextEdit(parent);
+    auto *box = new ReadOnlyText(parent);
     box->setReadOnly(true);
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setTabChangesFocus(true);
