@@ -4,7 +4,6 @@
 
 #include <string_view>
 
-class QLabel;
 class QPushButton;
 
 namespace app
@@ -36,7 +35,6 @@ class ExitScreen final : public QWidget
     void visitHomePage();
 
   private:
-
     app::Shutdown &m_shutdown;
     QPushButton *m_visit;
 };

@@ -65,7 +65,7 @@ ReferralForm::ReferralForm(QWidget *parent)
     m_friendEmail = {
         ui::textBox(this, box("txtFriendEmail", 3600, 720, FriendEmailPlaceholder, "Your friend's email address")),
         FriendEmailPlaceholder, true};
-    m_send = ui::button(this, {"cmdSubmit", 1920, 1080, 3375, 285, "Refer A Friend &Now", {"Verdana", 8.25, true}});
+    m_send = ui::button(this, {"cmdSubmit", 1920, 1080, 3375, 285, "Refer A Friend &Now", ui::Bold});
     // Below the frame's bottom edge: never seen, still reached by Tab. As
     // designed it holds the placeholder and a line break, which is no
     // placeholder.

@@ -36,20 +36,14 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
 
     showPicture(picture(this, {"picIcon", 90, 120, 480, 480, "", {}, Inherit, 0, "Starbond icon"}),
                 [](qreal ratio) { return iconPicture(32, ratio); });
-    auto *ok = button(this, {"cmdOK", 4635, 3000, 1260, 345, "OK", {"Verdana", 8.25, true}});
+    auto *ok = button(this, {"cmdOK", 4635, 3000, 1260, 345, "OK", Bold});
     // The address follows the configured host.
     const std::string home = "Click here to visit " + outreach::pageUrl(outreach::Page::Home);
     auto *homePage = link(this, {"lblHomePage", 1845, 1365, 0, 0, home.c_str(), Link, Yellow});
-    label(this, {"Label3",
-                 90,
-                 1800,
-                 5805,
-                 615,
+    label(this, {"Label3", 90, 1800, 5805, 615,
                  "Home Business Opportunity. Start your own Internet business and make money online. Get this "
                  "software fully branded for your website.",
-                 {"Verdana", 8.25, true},
-                 White,
-                 Wrap});
+                 Bold, White, Wrap});
     auto *fullBrand = link(this, {"lblCoBrand", 3600, 2415, 0, 0, "Click here for more details", Link, Yellow, 0,
                                   "Click here for more details on full branding"});
     line(this, {"Line2", -60, 2910, 7260, 0, "", {}, Cyan});

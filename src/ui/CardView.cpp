@@ -11,8 +11,6 @@ namespace ui
 namespace
 {
 
-constexpr Face Bold{"Verdana", 8.25, true};
-
 // The two cards are laid out alike; they differ in their names.
 struct CardNames {
     const char *frame;

@@ -13,7 +13,6 @@ namespace ui
 
 InputView::InputView(QWidget *parent) : Frame(parent, {"fraMain", 0, 480, 8250, 4900, "", {}, colours::Orange})
 {
-    constexpr Face Bold{"Verdana", 8.25, true};
     m_picture =
         ui::picture(this, {"Picture1", 1622, 2175, 1545, 1575, "", {}, Inherit, 0, "Sun in the wheel of the planets"});
     m_entries[1] = new PersonEntry(Whose::Partner, this);

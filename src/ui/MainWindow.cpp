@@ -32,15 +32,9 @@ MainWindow::MainWindow(Promotion onTop, app::Shutdown &shutdown) : QMainWindow(n
     setCentralWidget(m_client);
     new PromotionStrip(onTop, m_client);
     m_input = new InputView(m_client);
-    auto *forum = link(m_client, {"Label14",
-                                  1590,
-                                  30,
-                                  5070,
-                                  435,
+    auto *forum = link(m_client, {"Label14", 1590, 30, 5070, 435,
                                   "The Most Popular Online Mystic Discussion Forum. Click Here To Visit Velmora Now.",
-                                  {"Verdana", 8.25, true, true},
-                                  colours::Black,
-                                  Centre | Wrap});
+                                  BoldLink, colours::Black, Centre | Wrap});
     connect(forum, &LinkLabel::clicked, this, [] { outreach::openPage(outreach::Page::Home); });
     connect(m_input, &InputView::readingAsked, this, &MainWindow::showReading);
     makeMenus();

@@ -18,9 +18,6 @@ namespace ui
 namespace
 {
 
-constexpr Face Regular{"Verdana", 8.25};
-constexpr Face Bold{"Verdana", 8.25, true};
-
 // The two entry frames are laid out alike; they differ in their names, their
 // place and whose details they take.
 struct EntryNames {

@@ -16,12 +16,11 @@ namespace ui
 
 ResultView::ResultView(QWidget *parent) : Frame(parent, {"fraResult", 0, 480, 8250, 4900, "", {}, colours::Orange})
 {
-    constexpr Face Bold{"Verdana", 8.25, true};
     m_back = button(this, {"cmdBackToMain", 4005, 4450, 4200, 375, "&Do It Once Again", Bold});
     m_compatibilityPage = frame(this, {"fraDisplay_2", 0, 440, 8250, 3900, "", {}, colours::Orange});
     m_cards[1] = new CardView(Whose::Partner, this);
-    m_compatibility = richText(
-        m_compatibilityPage, {"RTB", 120, 240, 8025, 3495, "", {"Verdana", 8.25}, Inherit, 0, "Compatibility reading"});
+    m_compatibility =
+        richText(m_compatibilityPage, {"RTB", 120, 240, 8025, 3495, "", Regular, Inherit, 0, "Compatibility reading"});
     m_tabs = ui::tabStrip(
         this, {"TS", 0, 90, 8250, 750, "Your Cosmic Reading\nYour Partner's Cosmic Reading\nStarbond", Bold});
     m_cards[0] = new CardView(Whose::User, this);

@@ -51,8 +51,11 @@ W *finish(W *w, const Control &c, Colour colour = Colour::Text, Font font = Font
         w->setAccessibleName(QString::fromUtf8(c.accessibleName));
     // A font or colour the control has already is not set again: setting one
     // makes a pick-list build its popup at once.
-    if (c.face.points > 0 && font == Font::Own && fontOf(c.face) != w->font())
-        w->setFont(fontOf(c.face));
+    if (c.face.points > 0 && font == Font::Own) {
+        const QFont own = fontOf(c.face);
+        if (own != w->font())
+            w->setFont(own);
+    }
     if (c.colour != Inherit && colour == Colour::Text)
         setTextColour(w, QColor::fromRgb(c.colour));
     if (placed == Placed::ByRow)

@@ -40,6 +40,11 @@ struct Face {
     bool underline = false;
 };
 
+// The windows' face as designed, and the variants their controls take.
+inline constexpr Face Regular{"Verdana", 8.25};
+inline constexpr Face Bold{"Verdana", 8.25, true};
+inline constexpr Face BoldLink{"Verdana", 8.25, true, true};
+
 inline constexpr QRgb Inherit = 0; // no colour of its own
 
 struct Control {
