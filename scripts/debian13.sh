@@ -32,6 +32,7 @@ if [[ ${1:-} == --inside ]]; then
         mounted=("$2" "${mounted[@]}")
     }
     fresh() {
+        mkdir -p "$2"
         mount -t "$1" -o "$3" "$1" "$2"
         mounted=("$2" "${mounted[@]}")
     }
