@@ -36,12 +36,28 @@ if [[ ${1:-} == --inside ]]; then
         mount -t "$1" -o "$3" "$1" "$2"
         mounted=("$2" "${mounted[@]}")
     }
+    # The processes of this namespace but the first, zombies aside.
+    alive() {
+        local n=0 f stat state
+        for f in "$root"/proc/[0-9]*/stat; do
+            stat=$(<"$f") 2>/dev/null || continue
+            state=${stat##*) }
+            [[ ${stat%% *} == 1 || ${state%% *} == Z ]] || ((n += 1))
+        done
+        echo $n
+    }
     leave() {
         local status=$?
         # Only as the first process of its own namespace: anywhere else -1
         # would be every process of the machine.
-        if (($$ == 1)); then kill -KILL -1 2>/dev/null || true; fi
-        wait 2>/dev/null || true
+        if (($$ == 1)); then
+            kill -KILL -1 2>/dev/null || true
+            # They die in their own time, and until then hold the mounts.
+            for _ in {1..50}; do
+                ((!$(alive))) && break
+                sleep 0.1
+            done
+        fi
         for m in "${mounted[@]}"; do umount "$m" || umount -l "$m"; done
         exit $status
     }
@@ -65,10 +81,10 @@ if [[ ${1:-} == --inside ]]; then
     bind "$clone" "$root$clone"
     bind "$clone/build-debian13" "$root$clone/build"
 
-    # A clean environment: the host's PATH, display or Qt settings mean
-    # nothing in the root.
+    # A clean environment but for the locale: the host's PATH, display or Qt
+    # settings mean nothing in the root.
     keep=(HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin)
-    for v in TERM CI $(compgen -v STARBOND_ || true); do
+    for v in TERM CI LANG LANGUAGE $(compgen -v LC_ || true) $(compgen -v STARBOND_ || true); do
         [[ -z ${!v+set} ]] || keep+=("$v=${!v}")
     done
     (($#)) || set -- bash -l

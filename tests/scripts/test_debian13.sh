@@ -40,7 +40,7 @@ mounted() { grep -c " $scratch" /proc/mounts; }
 # name | command | expected status | expected in build/seen
 while IFS='|' read -r name cmd expected seen; do
     rm -f "$root/root/apt.log" "$clone/build-debian13/seen"
-    HOST_ONLY=1 STARBOND_KEPT=kept "$debian13" run bash -c "$cmd" >/dev/null 2>&1
+    HOST_ONLY=1 STARBOND_KEPT=kept LANG=C.UTF-8 "$debian13" run bash -c "$cmd" >/dev/null 2>&1
     got=$?
     [[ $got == "$expected" ]] || fail "$name: status $got, expected $expected"
     [[ $(cat "$clone/build-debian13/seen" 2>/dev/null) == "${seen//CLONE/$clone}" ]] ||
@@ -49,7 +49,7 @@ while IFS='|' read -r name cmd expected seen; do
         fail "$name: the root was not updated first: $(cat "$root/root/apt.log" 2>/dev/null)"
     [[ $(mounted) == 0 ]] || fail "$name: mounts left: $(grep " $scratch" /proc/mounts)"
 done <<'EOF'
-at the clone, build/ its own, a clean environment|echo "$PWD ${HOST_ONLY-none} $STARBOND_KEPT" >build/seen|0|CLONE none kept
+at the clone, build/ its own, a clean environment but the locale|echo "$PWD ${HOST_ONLY-none} $STARBOND_KEPT $LANG" >build/seen|0|CLONE none kept C.UTF-8
 the command's failure is the run's|echo failed >build/seen; exit 7|7|failed
 a process it leaves is ended|sleep 3217 & echo left >build/seen|0|left
 EOF
