@@ -36,15 +36,16 @@ if [[ ${1:-} == --inside ]]; then
         mount -t "$1" -o "$3" "$1" "$2"
         mounted=("$2" "${mounted[@]}")
     }
-    # The processes of this namespace but the first, zombies aside.
+    # Whether a process of this namespace lives on, the first and zombies
+    # aside (read without a fork, which would count itself).
     alive() {
-        local n=0 f stat state
+        local f stat state
         for f in "$root"/proc/[0-9]*/stat; do
-            stat=$(<"$f") 2>/dev/null || continue
+            read -r stat <"$f" 2>/dev/null || continue
             state=${stat##*) }
-            [[ ${stat%% *} == 1 || ${state%% *} == Z ]] || ((n += 1))
+            [[ ${stat%% *} == 1 || ${state%% *} == Z ]] || return 0
         done
-        echo $n
+        return 1
     }
     leave() {
         local status=$?
@@ -54,7 +55,7 @@ if [[ ${1:-} == --inside ]]; then
             kill -KILL -1 2>/dev/null || true
             # They die in their own time, and until then hold the mounts.
             for _ in {1..50}; do
-                ((!$(alive))) && break
+                alive || break
                 sleep 0.1
             done
         fi
