@@ -28,6 +28,8 @@ packages() {
     # clang, its libFuzzer and sanitizer runtimes, and llvm-symbolizer for
     # readable reports.
     fuzz) echo clang libclang-rt-14-dev llvm ;;
+    # KDE's Qt checker.
+    clazy) echo clazy ;;
     # The 64-bit POSIX-thread mingw-w64 compiler alone, NSIS, and dpkg-source,
     # with which apt-get source unpacks the source of Qt for Windows.
     windows) echo g++-mingw-w64-x86-64-posix nsis dpkg-dev ;;
@@ -35,7 +37,7 @@ packages() {
     # on (xwininfo watches for their windows).
     wine) echo wine wine64 xvfb xauth x11-utils ;;
     *)
-        echo "setup: no such need: $1 (build, tests, package, package-checks, fuzz, windows, wine)" >&2
+        echo "setup: no such need: $1 (build, tests, package, package-checks, fuzz, clazy, windows, wine)" >&2
         return 1
         ;;
     esac
