@@ -14,11 +14,10 @@ packages() {
     # web pages.
     build) echo cmake ninja-build g++ ccache qt6-base-dev fonts-dejavu-core fonts-liberation xdg-utils ;;
     # The CTest suite, also under the sanitizers: the X harness's headers, the
-    # virtual X server and what xvfb-run and the tests call on it, the locale
-    # sources the calendar test compiles, Python for the house rules and the
-    # screen reader's view over a private D-Bus.
+    # virtual X server and what xvfb-run and the tests call on it, and Python
+    # for the screen reader's view over a private D-Bus.
     tests)
-        echo libx11-dev libxdamage-dev libxtst-dev xvfb xauth x11-xserver-utils locales python3 \
+        echo libx11-dev libxdamage-dev libxtst-dev xvfb xauth x11-xserver-utils python3 \
             dbus at-spi2-core python3-gi gir1.2-atspi-2.0
         ;;
     # cpack's shared-library dependencies (dpkg-shlibdeps, which reads file
