@@ -40,9 +40,9 @@ struct MainWindow {
         ui::initAppearance();
         window = new ui::MainWindow(ui::Promotion::AsLaidOut);
         window->show();
-        QApplication::setActiveWindow(window);
-        // Drawn, and the result view made after it.
-        if (!QTest::qWaitForWindowExposed(window) ||
+        window->activateWindow();
+        // Active, drawn, and the result view made after it.
+        if (!QTest::qWaitForWindowActive(window) ||
             !QTest::qWaitFor([this] { return window->findChild<QWidget *>(QStringLiteral("fraResult")); }))
             qWarning("main window not drawn whole");
     }
