@@ -3,7 +3,7 @@
 #   scripts/build.sh                       everything, the tests included
 #   scripts/build.sh starbond ...          only these targets, in the tree as it
 #                                          is configured; a fresh one without
-#                                          the tests
+#                                          the tests, unless a target is one
 set -euo pipefail
 cd "$(dirname "$0")/.."
 werror=OFF
@@ -14,7 +14,13 @@ targets=()
 if (($#)); then
     targets=(--target "$@")
     # A tree keeps its settings (the tests, the warnings): no rebuild.
-    if [[ -f build/CMakeCache.txt ]]; then options=(); else options+=(-DSTARBOND_TESTS=OFF); fi
+    if [[ -f build/CMakeCache.txt ]]; then
+        options=()
+    elif [[ " $* " == *" test_"* ]]; then
+        options+=(-DSTARBOND_TESTS=ON)
+    else
+        options+=(-DSTARBOND_TESTS=OFF)
+    fi
 else
     options+=(-DSTARBOND_TESTS=ON)
 fi

@@ -25,8 +25,9 @@ packages() {
     package) echo dpkg-dev file ;;
     package-checks) echo lintian appstream desktop-file-utils ;;
     # clang, its libFuzzer and sanitizer runtimes, and llvm-symbolizer for
-    # readable reports.
-    fuzz) echo clang libclang-rt-14-dev llvm ;;
+    # readable reports. The runtimes' unversioned name follows the release's
+    # own clang (14 on Debian 12, 19 on Debian 13).
+    fuzz) echo clang libclang-rt-dev llvm ;;
     # KDE's Qt checker.
     clazy) echo clazy ;;
     # The 64-bit POSIX-thread mingw-w64 compiler alone, NSIS, and dpkg-source,
@@ -35,8 +36,11 @@ packages() {
     # Wine, and the virtual X server the Windows programs and the installer run
     # on (xwininfo watches for their windows).
     wine) echo wine wine64 xvfb xauth x11-utils ;;
+    # What makes the Debian 13 root (scripts/debian13.sh) on another release;
+    # apt's own gpgv checks the archive against the keys named in its lists.
+    debian13) echo mmdebstrap ;;
     *)
-        echo "setup: no such need: $1 (build, tests, package, package-checks, fuzz, clazy, windows, wine)" >&2
+        echo "setup: no such need: $1 (build, tests, package, package-checks, fuzz, clazy, windows, wine, debian13)" >&2
         return 1
         ;;
     esac

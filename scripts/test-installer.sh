@@ -43,7 +43,7 @@ for mode in CurrentUser AllUsers; do
     timeout 120 wine "$setup" /S /$mode
     timeout 120 wineserver -w
     for f in starbond.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll \
-        styles/qwindowsvistastyle.dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll uninstall.exe; do
+        styles/qmodernwindowsstyle.dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll uninstall.exe; do
         [[ -f $dir/$f ]] || fail "$mode: $dir/$f not installed"
     done
     [[ -f $menu ]] || fail "$mode: no Start-menu entry $menu"

@@ -8,9 +8,15 @@
 #   - the real starbond.exe, typed at as a user does (test_program);
 #   - the installer: a silent install for the user and for all users, the
 #     installed program started, a silent uninstall.
-# The Wine prefix lives in build-win/wineprefix and is made once.
+# The Wine prefix lives in build-win/wineprefix and is made once. All of it
+# runs on Debian 13 (Qt 6.8, its mingw-w64, Wine 10): on another release in
+# the Debian 13 root (scripts/debian13.sh), whose own build/ holds the Linux
+# test_program that drives the Windows program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+if [[ $(. /etc/os-release && echo "${VERSION_ID:-}") != 13 ]]; then
+    exec scripts/debian13.sh run scripts/test-windows.sh "$@"
+fi
 scripts/setup.sh build tests windows wine
 
 export WINEPREFIX=$PWD/build-win/wineprefix
@@ -85,6 +91,7 @@ fi
 
 start=$SECONDS
 scripts/windows.sh
+scripts/build.sh test_program
 
 prefix=warm
 if [[ ! -f $WINEPREFIX/system.reg ]]; then
