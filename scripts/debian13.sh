@@ -42,7 +42,8 @@ if [[ ${1:-} == --inside ]]; then
         # would be every process of the machine.
         if (($$ == 1)); then kill -KILL -1 2>/dev/null || true; fi
         wait 2>/dev/null || true
-        for m in "${mounted[@]}"; do umount "$m" || umount -l "$m"; done
+        # What was just killed may still hold a mount for a moment: then lazily.
+        for m in "${mounted[@]}"; do umount "$m" 2>/dev/null || umount -l "$m"; done
         exit $status
     }
     trap leave EXIT
