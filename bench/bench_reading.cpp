@@ -3,8 +3,6 @@
 //
 //   bench_reading [iterations]
 
-#include "app/Shutdown.h"
-#include "platform/qt/QtServices.h"
 #include "ui/MainWindow.h"
 #include "ui/kit/Layout.h"
 
@@ -23,11 +21,9 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ui::initAppearance();
-    platform::installQtServices();
     const int iterations = argc > 1 ? std::max(1, std::atoi(argv[1])) : 2000;
 
-    app::Shutdown shutdown;
-    auto *window = new ui::MainWindow(ui::Promotion::AsLaidOut, shutdown);
+    auto *window = new ui::MainWindow(ui::Promotion::AsLaidOut);
     window->show();
     QApplication::processEvents();
     // The controls a user works, by their names.

@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     FuzzedDataProvider input(data, size);
     const bool asPicked = input.ConsumeIntegral<std::uint8_t>() == 0;
-    reading::Couple in;
+    std::array<reading::BirthInput, 2> in;
     std::array<bool, 2> realDay{};
     for (std::size_t i = 0; i < in.size(); ++i) {
         in[i].nameText = input.ConsumeRandomLengthString();
@@ -56,16 +56,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     const std::array<std::string, 2> names = {trimBlanks(in[0].nameText), trimBlanks(in[1].nameText)};
 
-    const auto fault = reading::firstInputFault(in);
+    const reading::Couple couple{in[0], in[1]};
+    const auto fault = reading::firstInputFault(couple);
     if (names[0].empty() || names[1].empty()) {
         const int first = names[0].empty() ? 0 : 1;
-        check(fault && fault->kind == reading::FaultKind::MissingName && fault->focusPerson == first &&
+        const auto whose = first == 0 ? reading::Whose::User : reading::Whose::Partner;
+        check(fault && fault->kind == reading::FaultKind::MissingName && fault->focus == whose &&
                   fault->message == (first == 0 ? "Please Enter Your Name" : "Please Enter Your Partner's Name"),
               "missing name not reported for the first person lacking one");
         return 0;
     }
     if (fault) {
-        check(fault->kind == reading::FaultKind::WrongDate && !fault->focusPerson &&
+        check(fault->kind == reading::FaultKind::WrongDate && !fault->focus &&
                   fault->message.rfind("Please Enter Correct Date Or Month", 0) == 0,
               "unexpected fault");
         check(!asPicked || !realDay[0] || !realDay[1], "real date refused");
@@ -73,16 +75,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     check(!asPicked || (realDay[0] && realDay[1]), "no real date let through");
 
-    const reading::Reading reading = reading::readingOf(in);
+    const reading::Reading reading = reading::readingOf(couple);
     std::string text;
     for (const reading::TextRun &run : reading.compatibility)
         text += run.text;
     for (std::size_t i = 0; i < in.size(); ++i) {
-        check(reading.people[i].name == names[i], "name not trimmed");
+        const auto whose = i == 0 ? reading::Whose::User : reading::Whose::Partner;
+        check(reading.people[whose].name == names[i], "name not trimmed");
         check(text.find("Compatibility of " + names[i] + " with " + names[1 - i]) != std::string::npos,
               "compatibility text lacks a name");
         if (asPicked)
-            check(reading.cards[i].has_value(), "card missing");
+            check(reading.cards[whose].has_value(), "card missing");
     }
     return 0;
 }

@@ -8,7 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 werror=OFF
 if [[ -n "${CI:-}" ]]; then werror=ON; fi
-options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTARBOND_WARNINGS_AS_ERRORS=$werror)
+# The compile commands serve the Qt checker (scripts/test-clazy.sh).
+options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTARBOND_WARNINGS_AS_ERRORS=$werror -DCMAKE_EXPORT_COMPILE_COMMANDS=ON)
 targets=()
 if (($#)); then
     targets=(--target "$@")

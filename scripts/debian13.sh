@@ -59,7 +59,8 @@ if [[ ${1:-} == --inside ]]; then
                 sleep 0.1
             done
         fi
-        for m in "${mounted[@]}"; do umount "$m" || umount -l "$m"; done
+        # One still held after that is let go lazily.
+        for m in "${mounted[@]}"; do umount "$m" 2>/dev/null || umount -l "$m"; done
         exit $status
     }
     trap leave EXIT

@@ -14,11 +14,10 @@ packages() {
     # web pages.
     build) echo cmake ninja-build g++ ccache qt6-base-dev fonts-dejavu-core fonts-liberation xdg-utils ;;
     # The CTest suite, also under the sanitizers: the X harness's headers, the
-    # virtual X server and what xvfb-run and the tests call on it, the locale
-    # sources the calendar test compiles, Python for the house rules and the
-    # screen reader's view over a private D-Bus.
+    # virtual X server and what xvfb-run and the tests call on it, and Python
+    # for the screen reader's view over a private D-Bus.
     tests)
-        echo libx11-dev libxdamage-dev libxtst-dev xvfb xauth x11-xserver-utils locales python3 \
+        echo libx11-dev libxdamage-dev libxtst-dev xvfb xauth x11-xserver-utils python3 \
             dbus at-spi2-core python3-gi gir1.2-atspi-2.0
         ;;
     # cpack's shared-library dependencies (dpkg-shlibdeps, which reads file
@@ -29,6 +28,8 @@ packages() {
     # readable reports. The runtimes' unversioned name follows the release's
     # own clang (14 on Debian 12, 19 on Debian 13).
     fuzz) echo clang libclang-rt-dev llvm ;;
+    # KDE's Qt checker.
+    clazy) echo clazy ;;
     # The 64-bit POSIX-thread mingw-w64 compiler alone, NSIS, and dpkg-source,
     # with which apt-get source unpacks the source of Qt for Windows.
     windows) echo g++-mingw-w64-x86-64-posix nsis dpkg-dev ;;
@@ -39,7 +40,7 @@ packages() {
     # apt's own gpgv checks the archive against the keys named in its lists.
     debian13) echo mmdebstrap ;;
     *)
-        echo "setup: no such need: $1 (build, tests, package, package-checks, fuzz, windows, wine, debian13)" >&2
+        echo "setup: no such need: $1 (build, tests, package, package-checks, fuzz, clazy, windows, wine, debian13)" >&2
         return 1
         ;;
     esac

@@ -11,9 +11,9 @@ start=$SECONDS
 werror=OFF
 if [[ -n "${CI:-}" ]]; then werror=ON; fi
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
-    -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DSTARBOND_WITH_QT=OFF -DSTARBOND_FUZZ=ON \
+    -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DSTARBOND_TESTS=OFF -DSTARBOND_FUZZ=ON \
     -DSTARBOND_WARNINGS_AS_ERRORS=$werror >/dev/null
-cmake --build build-fuzz -j2
+cmake --build build-fuzz -j2 --target fuzz_reading fuzz_referral
 built=$SECONDS
 
 ctest --test-dir build-fuzz -L fuzz --output-on-failure -j2 --timeout 300

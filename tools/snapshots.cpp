@@ -7,10 +7,9 @@
 //
 //   starbond-snapshots <output dir>
 
-#include "app/Shutdown.h"
 #include "app/UpdateReminder.h"
 #include "outreach/ExitScreen.h"
-#include "platform/qt/QtServices.h"
+#include "platform/MessageBox.h"
 #include "ui/AboutWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/kit/Images.h"
@@ -30,13 +29,6 @@
 
 namespace
 {
-class FixedDraw final : public platform::Random
-{
-  public:
-    void seedFromClock() override {}
-    float next() override { return 0.75f; }
-};
-
 // The windows are driven as a user's tool drives them: by their controls'
 // names.
 template <class T> T *control(QWidget *window, const char *name)
@@ -63,12 +55,10 @@ int main(int argc, char *argv[])
     if (!out.mkpath(QStringLiteral(".")))
         return 1;
     ui::initAppearance();
-    platform::installQtServices();
     QApplication::setWindowIcon(ui::starbondIcon());
     const QString suffix = doubled ? QStringLiteral("@2x.png") : QStringLiteral(".png");
 
-    app::Shutdown shutdown;
-    auto *window = new ui::MainWindow(ui::Promotion::AsLaidOut, shutdown);
+    auto *window = new ui::MainWindow(ui::Promotion::AsLaidOut);
     window->show();
     bool ok = true;
     auto save = [&](const char *name) {
@@ -77,12 +67,10 @@ int main(int argc, char *argv[])
     };
     save("main-input");
 
-    // The exit screen draws its support text at random; the picture shows the
-    // last of the four.
-    FixedDraw draw;
-    platform::services().random = &draw;
+    // The exit screen's support text is drawn at random; the picture shows
+    // the last of the four.
     {
-        outreach::ExitScreen exitScreen(shutdown);
+        outreach::ExitScreen exitScreen(3);
         ok = exitScreen.grab().save(out.filePath(QStringLiteral("exit-screen") + suffix)) && ok;
     }
     if (doubled)

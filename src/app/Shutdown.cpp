@@ -1,13 +1,13 @@
 #include "app/Shutdown.h"
 
-#include "platform/Services.h"
-
 #include <QApplication>
 #include <QPointer>
 #include <QWidget>
 
 namespace app
 {
+
+Shutdown::Shutdown(std::function<void()> terminate) : m_terminate(std::move(terminate)) {}
 
 void Shutdown::exitApplication()
 {
@@ -16,7 +16,7 @@ void Shutdown::exitApplication()
     QList<QPointer<QWidget>> windows;
     for (QWidget *window : QApplication::topLevelWidgets())
         windows.append(window);
-    for (const QPointer<QWidget> &window : windows) {
+    for (const QPointer<QWidget> &window : std::as_const(windows)) {
         if (m_terminated)
             break;
         if (window.isNull() || m_closing.contains(window.data()))
@@ -26,7 +26,7 @@ void Shutdown::exitApplication()
     }
     if (!m_terminated) {
         m_terminated = true;
-        platform::services().terminator->terminate(0);
+        m_terminate();
     }
     if (--m_depth == 0) {
         m_terminated = false;

@@ -2,7 +2,6 @@
 
 #include "platform/Services.h"
 
-#include <optional>
 #include <string>
 
 namespace app
@@ -14,14 +13,14 @@ void checkUpdateReminder();
 inline constexpr const char *UpdateQuestion =
     "There maybe an update to this software available\rDo you want to check for an update?";
 
-// What a start does for the stored "Duration" date (nullopt when missing or
+// What a start does for the stored "Duration" date (invalid when missing or
 // unreadable) and today's date.
 enum class ReminderStep { FirstStart, Quiet, Ask };
-ReminderStep nextReminderStep(const std::optional<platform::CivilDate> &stored, const platform::CivilDate &today);
+ReminderStep nextReminderStep(QDate stored, QDate today);
 
 // A day as "Duration" keeps it: the calendar's form where it reads back as
 // the same day through the store's encoding, ISO 8601 otherwise.
-std::string durationText(platform::Calendar &calendar, const platform::CivilDate &day);
+std::string durationText(platform::Calendar &calendar, QDate day);
 
 // The "Install" text written back after the question: the stored count's
 // absolute value, or "1" when it cannot be read as a 32-bit number.

@@ -1,10 +1,7 @@
 #include "outreach/ExitScreen.h"
 
-#include "app/Shutdown.h"
 #include "outreach/Links.h"
 #include "outreach/ReferralForm.h"
-#include "platform/Services.h"
-#include "platform/qt/QtServices.h"
 #include "ui/kit/Controls.h"
 #include "ui/kit/Images.h"
 #include "ui/kit/Layout.h"
@@ -64,64 +61,76 @@ std::string_view supportText(int n)
     }
 }
 
-ExitScreen::ExitScreen(app::Shutdown &shutdown, QWidget *parent) : QWidget(parent, Qt::Window), m_shutdown(shutdown)
+ExitScreen::ExitScreen(int supportText, QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmNagScreen2"));
     setWindowTitle(QString::fromUtf8(ui::WindowTitle));
     setFixedSize(ui::twips(11115), ui::twips(4725));
     ui::paintBackground(this, Qt::white);
 
-    ui::label(this, {"Label1", 1080, 240, 5625, 435, ui::WindowTitle, {"MS Sans Serif", 18}, Black});
-    ui::showPicture(ui::picture(this, {"Picture1", 360, 217, 480, 480, "", {}, ui::Inherit, 0, "Starbond icon"}),
-                    [](qreal ratio) { return ui::iconPicture(ui::twips(480), ratio); });
-    QLabel *support = ui::label(this, {"Label2", 120, 840, 6975, 1095, "", {"Verdana", 9.75, true}, Black, ui::Wrap});
-    m_visit = ui::checkButton(
-        this, {"Check1", 30, 2040, 7185, 555, "Click Here To Visit Velmora Now", {"Verdana", 14.25}, qRgb(0, 0, 192)});
-    auto *close = ui::button(this, {"cmdClose", 6000, 2760, 1245, 375, "E&xit", {"MS Sans Serif", 8}});
+    ui::label(this, {.name = "Label1",
+                     .rect = {1080, 240, 5625, 435},
+                     .text = ui::WindowTitle,
+                     .face = {.family = "MS Sans Serif", .points = 18},
+                     .colour = Black});
+    ui::showPicture(
+        ui::picture(this, {.name = "Picture1", .rect = {360, 217, 480, 480}, .accessibleName = "Starbond icon"}),
+        [](qreal ratio) { return ui::iconPicture(ui::twips(480), ratio); });
+    QLabel *support = ui::label(this, {.name = "Label2",
+                                       .rect = {120, 840, 6975, 1095},
+                                       .face = {.family = "Verdana", .points = 9.75, .bold = true},
+                                       .colour = Black,
+                                       .style = ui::Wrap});
+    m_visit = ui::checkButton(this, {.name = "Check1",
+                                     .rect = {30, 2040, 7185, 555},
+                                     .text = "Click Here To Visit Velmora Now",
+                                     .face = {.family = "Verdana", .points = 14.25},
+                                     .colour = qRgb(0, 0, 192)});
+    auto *close = ui::button(this, {.name = "cmdClose",
+                                    .rect = {6000, 2760, 1245, 375},
+                                    .text = "E&xit",
+                                    .face = {.family = "MS Sans Serif", .points = 8}});
     auto *form = new ReferralForm(this);
-    auto *softwares = new ui::CaptionFrame(
-        this, {"Frame6", 7320, 120, 3735, 4575, "Download Velmora Softwares", {"Verdana", 9.75, true}, Navy});
-    ui::label(softwares, {"Label3", 120, 360, 3495, 3855, "", {"Verdana", 9}, White, ui::Wrap})
+    auto *softwares = new ui::CaptionFrame(this, {.name = "Frame6",
+                                                  .rect = {7320, 120, 3735, 4575},
+                                                  .text = "Download Velmora Softwares",
+                                                  .face = {.family = "Verdana", .points = 9.75, .bold = true},
+                                                  .colour = Navy,
+                                                  .style = ui::Etched});
+    ui::label(softwares, {.name = "Label3",
+                          .rect = {120, 360, 3495, 3855},
+                          .face = {.family = "Verdana", .points = 9},
+                          .colour = White,
+                          .style = ui::Wrap})
         ->setText(softwareAreaText());
-    auto *softwaresLink = ui::link(softwares, {"lblGoToHome",
-                                               75,
-                                               4250,
-                                               3585,
-                                               210,
-                                               "Click Here To Visit Velmora Softwares",
-                                               {"Verdana", 9, true, true},
-                                               Yellow,
-                                               ui::Squeeze});
+    auto *softwaresLink =
+        ui::link(softwares, {.name = "lblGoToHome",
+                             .rect = {75, 4250, 3585, 210},
+                             .text = "Click Here To Visit Velmora Softwares",
+                             .face = {.family = "Verdana", .points = 9, .bold = true, .underline = true},
+                             .colour = Yellow,
+                             .style = ui::Squeeze});
 
     // Return presses the button that has the focus; the check box is no
     // button in that sense.
     close->setAutoDefault(true);
-    const QList<QWidget *> order = QList<QWidget *>{close, m_visit} + form->keyboardOrder();
-    for (qsizetype i = 0; i + 1 < order.size(); ++i)
-        setTabOrder(order[i], order[i + 1]);
+    ui::setKeyboardOrder(QList<QWidget *>{close, m_visit} + form->keyboardOrder());
     close->setFocus();
 
     connect(m_visit, &QPushButton::clicked, this, &ExitScreen::visitHomePage);
     connect(softwaresLink, &ui::LinkLabel::clicked, this, [] { openPage(Page::SoftwaresSite); });
-    connect(close, &QPushButton::clicked, this, [this] { m_shutdown.exitApplication(); });
+    connect(close, &QPushButton::clicked, this, &ExitScreen::exitAsked);
 
     ui::centreOnScreen(this);
-    platform::Services &services = platform::services();
-    services.random->seedFromClock();
-    support->setText(ui::qString(supportText(supportTextNumber(services.random->next()))));
-    platform::qtServices().topmost->prepare(this);
-}
-
-void ExitScreen::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    platform::qtServices().topmost->apply(this);
+    support->setText(ui::qString(outreach::supportText(supportText)));
+    // Before the first show: changing the flags later makes the native window anew.
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
 }
 
 void ExitScreen::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    m_shutdown.exitApplication();
+    emit exitAsked();
 }
 
 // The box stands in push-button style: each press opens the home page once

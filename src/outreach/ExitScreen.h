@@ -6,11 +6,6 @@
 
 class QPushButton;
 
-namespace app
-{
-class Shutdown;
-}
-
 namespace outreach
 {
 
@@ -18,24 +13,25 @@ namespace outreach
 int supportTextNumber(float r);
 std::string_view supportText(int n);
 
-// The last window of each run: a support text drawn at random, two links and
-// the refer-a-friend form, kept above other programs' windows. Leaving it
-// ends the process.
+// The last window of each run: one of the support texts, two links and the
+// refer-a-friend form, kept above other programs' windows. Its Exit button
+// and its close ask for the way out of the program.
 class ExitScreen final : public QWidget
 {
     Q_OBJECT
   public:
-    explicit ExitScreen(app::Shutdown &shutdown, QWidget *parent = nullptr);
+    explicit ExitScreen(int supportText, QWidget *parent = nullptr);
+
+  signals:
+    void exitAsked();
 
   protected:
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
   private slots:
     void visitHomePage();
 
   private:
-    app::Shutdown &m_shutdown;
     QPushButton *m_visit;
 };
 

@@ -34,7 +34,7 @@ std::string pageUrl(Page page)
 
 void openPage(Page page)
 {
-    platform::services().shell->openUrl(pageUrl(page));
+    platform::services().shell->openUrl(pageUrl(page), {});
 }
 
 } // namespace outreach

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTextDocument>
 
@@ -48,14 +49,18 @@ bool movesBetweenControls(const QFocusEvent *event)
 // The boxes are named for what they ask: the text they show is a value.
 ui::Control box(const char *name, int left, int top, std::string_view placeholder, const char *says)
 {
-    return {name, left, top, 3375, 285, placeholder.data(), {}, ui::Inherit, 0, says};
+    return {.name = name, .rect = {left, top, 3375, 285}, .text = placeholder.data(), .accessibleName = says};
 }
 
 } // namespace
 
 ReferralForm::ReferralForm(QWidget *parent)
-    : ui::CaptionFrame(parent,
-                       {"Frame2", 120, 3240, 7065, 1455, "Refer A Friend", {"Verdana", 9.75, true}, ui::colours::Navy})
+    : ui::CaptionFrame(parent, {.name = "Frame2",
+                                .rect = {120, 3240, 7065, 1455},
+                                .text = "Refer A Friend",
+                                .face = {.family = "Verdana", .points = 9.75, .bold = true},
+                                .colour = ui::colours::Navy,
+                                .style = ui::Etched})
 {
     m_name = {ui::textBox(this, box("txtName", 85, 360, NamePlaceholder, "Your name")), NamePlaceholder, false};
     m_email = {ui::textBox(this, box("txtEmail", 3600, 360, EmailPlaceholder, "Your email address")), EmailPlaceholder,
@@ -65,11 +70,13 @@ ReferralForm::ReferralForm(QWidget *parent)
     m_friendEmail = {
         ui::textBox(this, box("txtFriendEmail", 3600, 720, FriendEmailPlaceholder, "Your friend's email address")),
         FriendEmailPlaceholder, true};
-    m_send = ui::button(this, {"cmdSubmit", 1920, 1080, 3375, 285, "Refer A Friend &Now", ui::Bold});
+    m_send = ui::button(
+        this, {.name = "cmdSubmit", .rect = {1920, 1080, 3375, 285}, .text = "Refer A Friend &Now", .face = ui::Bold});
     // Below the frame's bottom edge: never seen, still reached by Tab. As
     // designed it holds the placeholder and a line break, which is no
     // placeholder.
-    auto *message = ui::textArea(this, {"txtMessage", 4800, 3600, 1815, 495, "", {}, ui::Inherit, 0, "Your message"});
+    auto *message =
+        ui::textArea(this, {.name = "txtMessage", .rect = {4800, 3600, 1815, 495}, .accessibleName = "Your message"});
     message->setPlainText(ui::qString(MessagePlaceholder) + u'\n');
     m_message = {message, MessagePlaceholder, false};
 
@@ -94,13 +101,17 @@ Referral ReferralForm::typed() const
 void ReferralForm::send()
 {
     const Referral referral = trimmed(typed());
+    platform::Services &services = platform::services();
     if (const auto fault = firstReferralFault(referral)) {
-        platform::showMessage(*fault, platform::MsgIcon::Critical);
+        services.messageBoxes->show(std::string(*fault), platform::MsgIcon::Critical);
         return;
     }
-    // Nothing is reported as sent: a sent referral shows nothing.
-    if (!platform::services().shell->openUrl(referralUrl(referral)))
-        platform::showMessage(NotSentMessage, platform::MsgIcon::Critical);
+    // Nothing is reported as sent: a sent referral shows nothing. The form
+    // may be gone by the time the browser's failure is known.
+    services.shell->openUrl(referralUrl(referral), [form = QPointer<ReferralForm>(this)] {
+        if (form)
+            platform::services().messageBoxes->show(std::string(NotSentMessage), platform::MsgIcon::Critical);
+    });
 }
 
 bool ReferralForm::eventFilter(QObject *watched, QEvent *event)
@@ -150,7 +161,7 @@ bool ReferralForm::refuseBlanks(const Box &box, QEvent *event)
     return ui::letTypedTextThrough(static_cast<QLineEdit *>(box.widget), event, typed, [&box](QChar c) {
         if (c != u' ')
             return true;
-        platform::showMessage("Email Address Cannot Contain Space", platform::MsgIcon::Critical);
+        platform::services().messageBoxes->show("Email Address Cannot Contain Space", platform::MsgIcon::Critical);
         box.widget->setFocus();
         return false;
     });

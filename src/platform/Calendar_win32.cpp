@@ -1,5 +1,4 @@
 #include "platform/Backends.h"
-#include "platform/CivilDates.h"
 
 #include <vector>
 #include <windows.h>
@@ -83,23 +82,27 @@ std::vector<int> digitGroups(const std::string &text)
     return groups;
 }
 
+// The year that ends in these two digits among the hundred years that end
+// with lastYear: how a two-digit year is read.
+int yearInWindow(int twoDigits, int lastYear)
+{
+    return lastYear - ((lastYear - twoDigits) % 100 + 100) % 100;
+}
+
 class Win32Calendar final : public Calendar
 {
   public:
-    CivilDate today() override
-    {
-        SYSTEMTIME now;
-        ::GetLocalTime(&now);
-        return {now.wYear, now.wMonth, now.wDay};
-    }
+    QDate today() override { return QDate::currentDate(); }
 
     // The user's short date; the reminder keeps it where it reads back.
-    std::string formatDate(const CivilDate &date) override
+    std::string formatDate(QDate date) override
     {
+        if (!date.isValid())
+            return {};
         SYSTEMTIME st{};
-        st.wYear = static_cast<WORD>(date.year);
-        st.wMonth = static_cast<WORD>(date.month);
-        st.wDay = static_cast<WORD>(date.day);
+        st.wYear = static_cast<WORD>(date.year());
+        st.wMonth = static_cast<WORD>(date.month());
+        st.wDay = static_cast<WORD>(date.day());
         char buf[128];
         const int n = ::GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, buf, sizeof buf);
         return n > 0 ? std::string(buf, static_cast<std::size_t>(n - 1)) : std::string();
@@ -108,38 +111,38 @@ class Win32Calendar final : public Calendar
     // ISO 8601, or the user's short date form: the numbers are read in the
     // pattern's order and the date counts only if it formats back to the text,
     // which also settles month and day names.
-    std::optional<CivilDate> parseDate(const std::string &text) override
+    QDate parseDate(const std::string &text) override
     {
-        if (auto iso = parseIsoDate(text))
+        if (const QDate iso = QDate::fromString(QString::fromStdString(text), Qt::ISODate); iso.isValid())
             return iso;
         const ShortDatePattern pattern = readPattern(userShortDatePattern());
         const std::vector<int> groups = digitGroups(text);
         if (pattern.fields.empty() || groups.size() != pattern.fields.size())
-            return std::nullopt;
-        CivilDate date;
+            return {};
+        int year = 0, month = 0, day = 0;
         for (std::size_t i = 0; i < groups.size(); ++i) {
             switch (pattern.fields[i]) {
             case Field::Day:
-                date.day = groups[i];
+                day = groups[i];
                 break;
             case Field::Month:
-                date.month = groups[i];
+                month = groups[i];
                 break;
             case Field::Year:
-                date.year = groups[i];
+                year = groups[i];
                 break;
             }
         }
-        if (pattern.twoDigitYear && date.year < 100)
-            date.year = yearInWindow(date.year, lastTwoDigitYear());
-        const int firstMonth = pattern.monthByName ? 1 : date.month;
-        const int lastMonth = pattern.monthByName ? 12 : date.month;
-        for (int month = firstMonth; month <= lastMonth; ++month) {
-            const CivilDate candidate{date.year, month, date.day};
-            if (isRealDate(candidate) && formatDate(candidate) == text)
+        if (pattern.twoDigitYear && year < 100)
+            year = yearInWindow(year, lastTwoDigitYear());
+        const int firstMonth = pattern.monthByName ? 1 : month;
+        const int lastMonth = pattern.monthByName ? 12 : month;
+        for (int m = firstMonth; m <= lastMonth; ++m) {
+            const QDate candidate(year, m, day);
+            if (candidate.isValid() && formatDate(candidate) == text)
                 return candidate;
         }
-        return std::nullopt;
+        return {};
     }
 };
 

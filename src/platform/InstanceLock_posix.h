@@ -2,25 +2,27 @@
 
 #include "platform/Services.h"
 
+#include <memory>
+
+class QLockFile;
+
 namespace platform
 {
 
-// One instance per user: an advisory lock (flock) on <folder>/instance.lock,
-// where <folder> is <program file name> in $XDG_RUNTIME_DIR or, where that
-// is unset or unusable, in ${XDG_CACHE_HOME:-$HOME/.cache}. The kernel drops
-// the lock when the process dies, so a crashed instance never blocks the next
-// start. Where no lock can be had at all, acquire() lets the program start.
-class FlockInstanceLock final : public InstanceLock
+// One instance per user: a lock file in the runtime folder, which Qt takes
+// only where it is the user's alone (else /tmp/runtime-<user>), or, failing
+// both, in the store's folder. It is held for the life of the process, so it
+// goes stale only once its holder has died.
+class LockFileInstanceLock final : public InstanceLock
 {
   public:
-    FlockInstanceLock() = default;
-    ~FlockInstanceLock() override;
-    FlockInstanceLock(const FlockInstanceLock &) = delete;
-    FlockInstanceLock &operator=(const FlockInstanceLock &) = delete;
+    LockFileInstanceLock();
+    ~LockFileInstanceLock() override;
+    Q_DISABLE_COPY_MOVE(LockFileInstanceLock)
     bool acquire() override;
 
   private:
-    int m_fd = -1;
+    std::unique_ptr<QLockFile> m_lock;
 };
 
 } // namespace platform

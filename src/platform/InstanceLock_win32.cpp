@@ -15,8 +15,8 @@ class MutexInstanceLock final : public InstanceLock
     {
         if (m_mutex)
             return true;
-        const std::string name = "Local\\" + programFileName() + ".SingleInstance";
-        HANDLE mutex = ::CreateMutexA(nullptr, FALSE, name.c_str());
+        const QByteArray name = "Local\\" + programName().toLocal8Bit() + ".SingleInstance";
+        HANDLE mutex = ::CreateMutexA(nullptr, FALSE, name.constData());
         if (!mutex)
             return true;
         if (::GetLastError() == ERROR_ALREADY_EXISTS) {
@@ -32,19 +32,6 @@ class MutexInstanceLock final : public InstanceLock
 };
 
 } // namespace
-
-std::string programFileName()
-{
-    char buf[MAX_PATH];
-    const DWORD n = ::GetModuleFileNameA(nullptr, buf, MAX_PATH);
-    if (n == 0 || n >= MAX_PATH)
-        return "starbond";
-    std::string path(buf, n);
-    const auto slash = path.find_last_of("\\/");
-    if (slash != std::string::npos)
-        path = path.substr(slash + 1);
-    return withoutExtension(path);
-}
 
 InstanceLock &hostInstanceLock()
 {

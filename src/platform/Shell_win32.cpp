@@ -11,13 +11,14 @@ namespace platform
 namespace win32
 {
 
-bool ShellExecuteShell::openUrl(const std::string &url)
+void ShellExecuteShell::openUrl(const std::string &url, const std::function<void()> &notOpened)
 {
     // UTF-8 to the ANSI code page; characters it lacks become its default char.
     const std::string ansi = narrow(widen(url, CP_UTF8), CP_ACP);
     // 32 or less is an error code (no program for web addresses, ...).
     const HINSTANCE result = m_shellExecute(nullptr, "Open", ansi.c_str(), nullptr, "C:\\", SW_SHOWNORMAL);
-    return reinterpret_cast<INT_PTR>(result) > 32;
+    if (reinterpret_cast<INT_PTR>(result) <= 32 && notOpened)
+        notOpened();
 }
 
 } // namespace win32

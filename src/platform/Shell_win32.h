@@ -14,7 +14,7 @@ class ShellExecuteShell final : public Shell
 {
   public:
     explicit ShellExecuteShell(ShellExecuteFn shellExecute = &::ShellExecuteA) : m_shellExecute(shellExecute) {}
-    bool openUrl(const std::string &url) override;
+    void openUrl(const std::string &url, const std::function<void()> &notOpened) override;
 
   private:
     ShellExecuteFn m_shellExecute;

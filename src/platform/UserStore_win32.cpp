@@ -94,7 +94,7 @@ bool RegistryUserStore::write(const std::string &section, const std::string &nam
 
 UserStore &hostStore()
 {
-    static win32::RegistryUserStore store("Software\\" + programFileName());
+    static win32::RegistryUserStore store("Software\\" + programName().toLocal8Bit().toStdString());
     return store;
 }
 

@@ -7,7 +7,8 @@ namespace reading
 namespace
 {
 
-// Rows 7 to 9 are never reached by a sun sign; their long texts are "NA".
+// In the order of Planet. Uranus, Neptune and Pluto rule no sign; their long
+// texts are "NA".
 constexpr std::array<Archetype, 10> Archetypes{{
     {
         .planetName = "Sun",
@@ -166,11 +167,9 @@ constexpr std::array<Archetype, 10> Archetypes{{
 
 } // namespace
 
-const Archetype *archetypeOf(PlanetCode code)
+const Archetype &archetypeOf(Planet planet)
 {
-    if (code < 0 || code >= static_cast<PlanetCode>(Archetypes.size()))
-        return nullptr;
-    return &Archetypes[static_cast<std::size_t>(code)];
+    return Archetypes[static_cast<std::size_t>(planet)];
 }
 
 } // namespace reading

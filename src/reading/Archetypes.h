@@ -21,7 +21,6 @@ struct Archetype {
     std::string_view detriment;
 };
 
-// The row of a planet, or nullptr for a code outside 0..9 (NoPlanet included).
-const Archetype *archetypeOf(PlanetCode code);
+const Archetype &archetypeOf(Planet planet);
 
 } // namespace reading

@@ -66,34 +66,35 @@ constexpr std::array<SignCut, 12> SignCuts{{
 
 struct SignRuler {
     std::string_view sign;
-    PlanetCode planet;
+    Planet planet;
 };
 
+// The seven classical rulers.
 constexpr std::array<SignRuler, 12> Rulers{{
-    {"Aries", 2},
-    {"Taurus", 3},
-    {"Gemini", 4},
-    {"Cancer", 1},
-    {"Leo", 0},
-    {"Virgo", 4},
-    {"Libra", 3},
-    {"Scorpio", 2},
-    {"Sagittarius", 5},
-    {"Capricorn", 6},
-    {"Aquarius", 6},
-    {"Pisces", 5},
+    {"Aries", Planet::Mars},
+    {"Taurus", Planet::Venus},
+    {"Gemini", Planet::Mercury},
+    {"Cancer", Planet::Moon},
+    {"Leo", Planet::Sun},
+    {"Virgo", Planet::Mercury},
+    {"Libra", Planet::Venus},
+    {"Scorpio", Planet::Mars},
+    {"Sagittarius", Planet::Jupiter},
+    {"Capricorn", Planet::Saturn},
+    {"Aquarius", Planet::Saturn},
+    {"Pisces", Planet::Jupiter},
 }};
 
 } // namespace
 
 std::optional<InputFault> firstInputFault(const Couple &input)
 {
-    if (trimBlanks(input[0].nameText).empty())
-        return InputFault{FaultKind::MissingName, "Please Enter Your Name", 0};
-    if (trimBlanks(input[1].nameText).empty())
-        return InputFault{FaultKind::MissingName, "Please Enter Your Partner's Name", 1};
-    for (const BirthInput &person : input) {
-        if (auto fault = dateFault(person))
+    if (trimBlanks(input.user.nameText).empty())
+        return InputFault{FaultKind::MissingName, "Please Enter Your Name", Whose::User};
+    if (trimBlanks(input.partner.nameText).empty())
+        return InputFault{FaultKind::MissingName, "Please Enter Your Partner's Name", Whose::Partner};
+    for (const Whose whose : BothPeople) {
+        if (auto fault = dateFault(input[whose]))
             return fault;
     }
     return std::nullopt;
@@ -110,13 +111,13 @@ std::string_view sunSign(std::string_view monthName, int day)
     return {};
 }
 
-PlanetCode rulingPlanet(std::string_view sign)
+std::optional<Planet> rulingPlanet(std::string_view sign)
 {
     for (const SignRuler &ruler : Rulers) {
         if (ruler.sign == sign)
             return ruler.planet;
     }
-    return NoPlanet;
+    return std::nullopt;
 }
 
 } // namespace reading

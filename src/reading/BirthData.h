@@ -4,7 +4,6 @@
 // turn a birth date into a sun sign and a sign into its ruling planet.
 
 #include <array>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,10 +11,19 @@
 namespace reading
 {
 
-// 0 Sun, 1 Moon, 2 Mars, 3 Venus, 4 Mercury, 5 Jupiter, 6 Saturn, 7 Uranus,
-// 8 Neptune, 9 Pluto.
-using PlanetCode = std::int16_t;
-inline constexpr PlanetCode NoPlanet = -1;
+// The two people of a reading.
+enum class Whose { User, Partner };
+inline constexpr std::array<Whose, 2> BothPeople{Whose::User, Whose::Partner};
+
+// One value for the user and one for the partner.
+template <typename T> struct Pair {
+    T user{};
+    T partner{};
+    T &operator[](Whose whose) { return whose == Whose::User ? user : partner; }
+    const T &operator[](Whose whose) const { return whose == Whose::User ? user : partner; }
+};
+
+enum class Planet { Sun, Moon, Mars, Venus, Mercury, Jupiter, Saturn, Uranus, Neptune, Pluto };
 
 // The months as the pick-lists show them, in calendar order.
 inline constexpr std::array<std::string_view, 12> MonthNames{"January",   "February", "March",    "April",
@@ -31,8 +39,7 @@ struct BirthInput {
     std::string yearText;
 };
 
-// Index 0 the user, 1 the partner.
-using Couple = std::array<BirthInput, 2>;
+using Couple = Pair<BirthInput>;
 
 // The first failing input check: what kind of fault, its message, and the
 // person whose name box takes the focus (nullopt: the focus stays where it is).
@@ -40,13 +47,14 @@ enum class FaultKind { MissingName, WrongDate };
 struct InputFault {
     FaultKind kind = FaultKind::MissingName;
     std::string_view message;
-    std::optional<int> focusPerson;
+    std::optional<Whose> focus;
 };
 
 std::optional<InputFault> firstInputFault(const Couple &input);
 
 // Empty for a month name that is none; the year never counts.
 std::string_view sunSign(std::string_view monthName, int day);
-PlanetCode rulingPlanet(std::string_view sunSign);
+// nullopt for a text that is no sign.
+std::optional<Planet> rulingPlanet(std::string_view sunSign);
 
 } // namespace reading

@@ -3,6 +3,8 @@
 #include "reading/Archetypes.h"
 #include "reading/Text.h"
 
+#include <algorithm>
+
 namespace reading
 {
 namespace
@@ -24,13 +26,11 @@ Person personOf(const BirthInput &input)
 {
     Person person;
     person.name = trimBlanks(input.nameText);
-    // Wide enough for any position: those beyond the pick-list never come
-    // from it, but must not overflow.
-    person.day = static_cast<std::int16_t>(std::int64_t{input.dayPosition} + 1);
+    // A position beyond the day list's never comes from it.
+    person.day = std::clamp(input.dayPosition, 0, 30) + 1;
     person.monthName = trimBlanks(input.monthText);
     person.sunSign = sunSign(person.monthName, person.day);
     person.planets[0] = rulingPlanet(person.sunSign);
-    person.planets[1] = NoPlanet;
     return person;
 }
 
@@ -40,11 +40,11 @@ void appendSection(std::vector<TextRun> &runs, const Person &first, const Person
 {
     runs.push_back({"Compatibility of " + first.name + " with " + second.name + std::string(CrLf), true});
     for (std::size_t slot = 0; slot < 2; ++slot) {
-        const Archetype *archetype = archetypeOf(first.planets[slot]);
-        if (!archetype)
+        if (!first.planets[slot])
             continue;
-        runs.push_back({"Romancing the " + std::string(archetype->planetName) + " person." + std::string(CrLf), true});
-        runs.push_back({std::string(archetype->romancing) + std::string(CrLf) + std::string(CrLf), false});
+        const Archetype &archetype = archetypeOf(*first.planets[slot]);
+        runs.push_back({"Romancing the " + std::string(archetype.planetName) + " person." + std::string(CrLf), true});
+        runs.push_back({std::string(archetype.romancing) + std::string(CrLf) + std::string(CrLf), false});
     }
 }
 
@@ -53,30 +53,28 @@ void appendSection(std::vector<TextRun> &runs, const Person &first, const Person
 Reading readingOf(const Couple &input)
 {
     Reading reading;
-    for (std::size_t i = 0; i < input.size(); ++i) {
-        reading.people[i] = personOf(input[i]);
-        reading.cards[i] = cardOf(reading.people[i]);
+    for (const Whose whose : BothPeople) {
+        reading.people[whose] = personOf(input[whose]);
+        reading.cards[whose] = cardOf(reading.people[whose], 0);
     }
-    reading.compatibility = compatibilityOf(reading.people[0], reading.people[1]);
+    reading.compatibility = compatibilityOf(reading.people.user, reading.people.partner);
     return reading;
 }
 
-std::optional<PersonCard> cardOf(const Person &person)
+std::optional<PersonCard> cardOf(const Person &person, int slot)
 {
-    if (person.planetPos < 0 || person.planetPos >= static_cast<std::int16_t>(person.planets.size()))
+    if (slot < 0 || slot >= static_cast<int>(person.planets.size()) || !person.planets[static_cast<std::size_t>(slot)])
         return std::nullopt;
-    const Archetype *archetype = archetypeOf(person.planets[static_cast<std::size_t>(person.planetPos)]);
-    if (!archetype)
-        return std::nullopt;
+    const Archetype &archetype = archetypeOf(*person.planets[static_cast<std::size_t>(slot)]);
     return PersonCard{
-        upperCase(archetype->planetName),
-        archetype->archetype,
-        archetype->characteristics,
-        archetype->alsoKnownAs,
-        archetype->keywords,
-        archetype->ruler,
-        archetype->tarotCard,
-        archetype->detriment,
+        .planet = upperCase(archetype.planetName),
+        .archetype = archetype.archetype,
+        .characteristics = archetype.characteristics,
+        .alsoKnownAs = archetype.alsoKnownAs,
+        .keywords = archetype.keywords,
+        .ruler = archetype.ruler,
+        .tarotCard = archetype.tarotCard,
+        .detriment = archetype.detriment,
     };
 }
 
@@ -88,21 +86,21 @@ std::vector<TextRun> compatibilityOf(const Person &user, const Person &partner)
     return runs;
 }
 
-RecordMove previousRecord(Person &person)
+RecordMove previousRecord(int &slot)
 {
-    if (--person.planetPos < 0) {
-        person.planetPos = 0;
+    if (--slot < 0) {
+        slot = 0;
         return RecordMove::AtFirst;
     }
     return RecordMove::Moved;
 }
 
 // The list has three slots; the last one is never shown.
-RecordMove nextRecord(Person &person)
+RecordMove nextRecord(const Person &person, int &slot)
 {
-    ++person.planetPos;
-    if (person.planetPos >= 2 || person.planets[static_cast<std::size_t>(person.planetPos)] == NoPlanet) {
-        person.planetPos = 1;
+    ++slot;
+    if (slot >= 2 || !person.planets[static_cast<std::size_t>(slot)]) {
+        slot = 1;
         return RecordMove::AtLast;
     }
     return RecordMove::Moved;

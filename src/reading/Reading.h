@@ -16,13 +16,12 @@ namespace reading
 
 struct Person {
     std::string name; // trimmed
-    std::int16_t day = 0;
+    int day = 0;
     std::string monthName;
     std::string sunSign;
     // A reading fills slot 0 with the ruling planet and ends the list in
     // slot 1; slot 2 is never written.
-    std::array<PlanetCode, 3> planets{};
-    std::int16_t planetPos = 0; // the slot the card shows
+    std::array<std::optional<Planet>, 3> planets{};
 };
 
 // The card's values beside the sign.
@@ -44,24 +43,24 @@ struct TextRun {
 };
 
 struct Reading {
-    std::array<Person, 2> people; // 0 the user, 1 the partner
-    std::array<std::optional<PersonCard>, 2> cards;
+    Pair<Person> people;
+    Pair<std::optional<PersonCard>> cards; // of each one's first planet
     std::vector<TextRun> compatibility;
 };
 
 // The reading of input that passed the checks.
 Reading readingOf(const Couple &input);
 
-// nullopt when the slot at planetPos holds no planet.
-std::optional<PersonCard> cardOf(const Person &person);
+// The card of the planet in the slot; nullopt where the slot holds none.
+std::optional<PersonCard> cardOf(const Person &person, int slot);
 
 // The whole compatibility text as bold and regular runs.
 std::vector<TextRun> compatibilityOf(const Person &user, const Person &partner);
 
-// Browsing a person's planet list: the card to show again, or the end that
-// was met (planetPos is put back on the list).
+// Browsing a person's planet list from the slot a card shows: the card to
+// show next, or the end that was met, the slot put back on the list.
 enum class RecordMove { Moved, AtFirst, AtLast };
-RecordMove previousRecord(Person &person);
-RecordMove nextRecord(Person &person);
+RecordMove previousRecord(int &slot);
+RecordMove nextRecord(const Person &person, int &slot);
 
 } // namespace reading

@@ -18,7 +18,7 @@ using namespace colours;
 
 constexpr QRgb LightYellow = qRgb(255, 255, 192);
 constexpr QRgb Cyan = qRgb(0, 255, 255);
-constexpr Face Link{"Verdana", 8.25, false, true};
+constexpr Face Link{.family = "Verdana", .points = 8.25, .underline = true};
 
 } // namespace
 
@@ -34,30 +34,38 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     centreOnScreen(this);
     paintBackground(this, Orange);
 
-    showPicture(picture(this, {"picIcon", 90, 120, 480, 480, "", {}, Inherit, 0, "Starbond icon"}),
+    showPicture(picture(this, {.name = "picIcon", .rect = {90, 120, 480, 480}, .accessibleName = "Starbond icon"}),
                 [](qreal ratio) { return iconPicture(32, ratio); });
-    auto *ok = button(this, {"cmdOK", 4635, 3000, 1260, 345, "OK", Bold});
+    auto *ok = button(this, {.name = "cmdOK", .rect = {4635, 3000, 1260, 345}, .text = "OK", .face = Bold});
     // The address follows the configured host.
     const std::string home = "Click here to visit " + outreach::pageUrl(outreach::Page::Home);
-    auto *homePage = link(this, {"lblHomePage", 1845, 1365, 0, 0, home.c_str(), Link, Yellow});
-    label(this, {"Label3", 90, 1800, 5805, 615,
-                 "Home Business Opportunity. Start your own Internet business and make money online. Get this "
-                 "software fully branded for your website.",
-                 Bold, White, Wrap});
-    auto *fullBrand = link(this, {"lblCoBrand", 3600, 2415, 0, 0, "Click here for more details", Link, Yellow, 0,
-                                  "Click here for more details on full branding"});
-    line(this, {"Line2", -60, 2910, 7260, 0, "", {}, Cyan});
-    label(this, {"Label2", 750, 120, 0, 0, WindowTitle, {"Verdana", 12, true}, Black});
-    label(this, {"Label1",
-                 750,
-                 390,
-                 5145,
-                 975,
-                 "Starbond describes your Starbond based on your planetary archetypes. This software helps you know "
-                 "more about the influence of the planets on your love profile.",
-                 {},
-                 LightYellow,
-                 Wrap});
+    auto *homePage =
+        link(this, {.name = "lblHomePage", .rect = {1845, 1365}, .text = home.c_str(), .face = Link, .colour = Yellow});
+    label(this, {.name = "Label3",
+                 .rect = {90, 1800, 5805, 615},
+                 .text = "Home Business Opportunity. Start your own Internet business and make money online. Get "
+                         "this software fully branded for your website.",
+                 .face = Bold,
+                 .colour = White,
+                 .style = Wrap});
+    auto *fullBrand = link(this, {.name = "lblCoBrand",
+                                  .rect = {3600, 2415},
+                                  .text = "Click here for more details",
+                                  .face = Link,
+                                  .colour = Yellow,
+                                  .accessibleName = "Click here for more details on full branding"});
+    line(this, {.name = "Line2", .rect = {-60, 2910, 7260, 0}, .colour = Cyan});
+    label(this, {.name = "Label2",
+                 .rect = {750, 120},
+                 .text = WindowTitle,
+                 .face = {.family = "Verdana", .points = 12, .bold = true},
+                 .colour = Black});
+    label(this, {.name = "Label1",
+                 .rect = {750, 390, 5145, 975},
+                 .text = "Starbond describes your Starbond based on your planetary archetypes. This software helps "
+                         "you know more about the influence of the planets on your love profile.",
+                 .colour = LightYellow,
+                 .style = Wrap});
 
     connect(homePage, &LinkLabel::clicked, this, [] { outreach::openPage(outreach::Page::Home); });
     connect(fullBrand, &LinkLabel::clicked, this, [] { outreach::openPage(outreach::Page::FullBrand); });

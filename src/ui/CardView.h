@@ -9,15 +9,13 @@ class QPushButton;
 namespace ui
 {
 
-enum class Whose;
-
 // One person's card on the result view: captions at the left, the values of
 // the reading beside them, and the record buttons, which nothing shows.
 class CardView final : public Frame
 {
     Q_OBJECT
   public:
-    CardView(Whose whose, QWidget *parent);
+    CardView(reading::Whose whose, QWidget *parent);
 
     void setSign(const std::string &sign);
     void setCard(const reading::PersonCard &card);

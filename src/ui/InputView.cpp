@@ -11,17 +11,25 @@
 namespace ui
 {
 
-InputView::InputView(QWidget *parent) : Frame(parent, {"fraMain", 0, 480, 8250, 4900, "", {}, colours::Orange})
+using reading::Whose;
+
+InputView::InputView(QWidget *parent)
+    : Frame(parent, {.name = "fraMain", .rect = {0, 480, 8250, 4900}, .colour = colours::Orange})
 {
-    m_picture =
-        ui::picture(this, {"Picture1", 1622, 2175, 1545, 1575, "", {}, Inherit, 0, "Sun in the wheel of the planets"});
-    m_entries[1] = new PersonEntry(Whose::Partner, this);
-    m_entries[0] = new PersonEntry(Whose::User, this);
-    m_proceed = button(this, {"cmdProceed", 4607, 4080, 3250, 550, "&Get Our Starbond Reading", Bold});
-    label(this, {"lblLabel_28", 405, 1080, 3975, 855,
-                 "Know your Starbond based on your Planetary Archetypes! Know more about the effect of the planets "
-                 "on your love profile.",
-                 Bold, Inherit, Centre | Wrap});
+    m_picture = ui::picture(
+        this,
+        {.name = "Picture1", .rect = {1622, 2175, 1545, 1575}, .accessibleName = "Sun in the wheel of the planets"});
+    m_entries.partner = new PersonEntry(Whose::Partner, this);
+    m_entries.user = new PersonEntry(Whose::User, this);
+    m_proceed = button(
+        this,
+        {.name = "cmdProceed", .rect = {4607, 4080, 3250, 550}, .text = "&Get Our Starbond Reading", .face = Bold});
+    label(this, {.name = "lblLabel_28",
+                 .rect = {405, 1080, 3975, 855},
+                 .text = "Know your Starbond based on your Planetary Archetypes! Know more about the effect of the "
+                         "planets on your love profile.",
+                 .face = Bold,
+                 .style = Centre | Wrap});
 
     showPicture(m_picture, starPicture);
     m_picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -33,24 +41,24 @@ InputView::InputView(QWidget *parent) : Frame(parent, {"fraMain", 0, 480, 8250, 
 
 reading::Couple InputView::input() const
 {
-    return {m_entries[0]->input(), m_entries[1]->input()};
+    return {m_entries.user->input(), m_entries.partner->input()};
 }
 
 void InputView::clear()
 {
-    for (PersonEntry *entry : m_entries)
-        entry->clear();
-    focusName(0);
+    for (const Whose whose : reading::BothPeople)
+        m_entries[whose]->clear();
+    focusName(Whose::User);
 }
 
-void InputView::focusName(int person)
+void InputView::focusName(Whose whose)
 {
-    m_entries[person]->nameBox()->setFocus();
+    m_entries[whose]->nameBox()->setFocus();
 }
 
 QList<QWidget *> InputView::keyboardOrder() const
 {
-    return m_entries[0]->keyboardOrder() + m_entries[1]->keyboardOrder() + QList<QWidget *>{m_proceed};
+    return m_entries.user->keyboardOrder() + m_entries.partner->keyboardOrder() + QList<QWidget *>{m_proceed};
 }
 
 QWidget *InputView::picture() const

@@ -3,8 +3,6 @@
 #include "reading/BirthData.h"
 #include "ui/kit/Controls.h"
 
-#include <array>
-
 class QLabel;
 class QPushButton;
 
@@ -24,7 +22,7 @@ class InputView final : public Frame
     reading::Couple input() const;
     // Both names empty, both dates 1 January 1900, the focus in the user's name.
     void clear();
-    void focusName(int person);
+    void focusName(reading::Whose whose);
 
     // The entries and the button, in the keyboard's order; then the picture.
     QList<QWidget *> keyboardOrder() const;
@@ -35,7 +33,7 @@ class InputView final : public Frame
 
   private:
     QLabel *m_picture;
-    std::array<PersonEntry *, 2> m_entries;
+    reading::Pair<PersonEntry *> m_entries;
     QPushButton *m_proceed;
 };
 

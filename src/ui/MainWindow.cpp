@@ -1,13 +1,12 @@
 #include "ui/MainWindow.h"
 
-#include "app/Shutdown.h"
-#include "outreach/ExitScreen.h"
 #include "outreach/Links.h"
 #include "platform/Services.h"
 #include "reading/Reading.h"
 #include "ui/AboutWindow.h"
 #include "ui/InputView.h"
 #include "ui/ResultView.h"
+#include "ui/kit/Controls.h"
 #include "ui/kit/Layout.h"
 #include "ui/kit/LinkLabel.h"
 
@@ -17,7 +16,7 @@
 namespace ui
 {
 
-MainWindow::MainWindow(Promotion onTop, app::Shutdown &shutdown) : QMainWindow(nullptr), m_shutdown(shutdown)
+MainWindow::MainWindow(Promotion onTop, QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromUtf8(WindowTitle));
@@ -27,27 +26,29 @@ MainWindow::MainWindow(Promotion onTop, app::Shutdown &shutdown) : QMainWindow(n
     setFont(verdana(8.25));
 
     // A frame, so that a point on the two views finds the one in front.
-    m_client = frame(this, {"client", 0, 0, 8250, 6270, "", {}, colours::White});
+    m_client = frame(this, {.name = "client", .rect = {0, 0, 8250, 6270}, .colour = colours::White});
     m_client->setFixedSize(m_client->size());
     setCentralWidget(m_client);
     new PromotionStrip(onTop, m_client);
     m_input = new InputView(m_client);
-    auto *forum = link(m_client, {"Label14", 1590, 30, 5070, 435,
-                                  "The Most Popular Online Mystic Discussion Forum. Click Here To Visit Velmora Now.",
-                                  BoldLink, colours::Black, Centre | Wrap});
+    auto *forum =
+        link(m_client, {.name = "Label14",
+                        .rect = {1590, 30, 5070, 435},
+                        .text = "The Most Popular Online Mystic Discussion Forum. Click Here To Visit Velmora Now.",
+                        .face = BoldLink,
+                        .colour = colours::Black,
+                        .style = Centre | Wrap});
     connect(forum, &LinkLabel::clicked, this, [] { outreach::openPage(outreach::Page::Home); });
     connect(m_input, &InputView::readingAsked, this, &MainWindow::showReading);
     makeMenus();
 
-    const QList<QWidget *> order = m_input->keyboardOrder() + QList<QWidget *>{m_input->picture()};
-    for (qsizetype i = 0; i + 1 < order.size(); ++i)
-        setTabOrder(order[i], order[i + 1]);
+    setKeyboardOrder(m_input->keyboardOrder() + QList<QWidget *>{m_input->picture()});
     m_client->installEventFilter(this);
 
     setFixedSize(sizeHint()); // before the native window exists
     centreOnScreen(this);
     m_input->raise();
-    m_input->focusName(0);
+    m_input->focusName(reading::Whose::User);
 }
 
 // The hidden entries stay off the menus, so that nothing, assistive
@@ -102,10 +103,8 @@ ResultView *MainWindow::resultView()
     // reaches the covered view too: the result view's controls go between the
     // reading button and the picture, its text after the picture; the chain
     // leads back to the first box.
-    QWidget *const order[] = {m_input->keyboardOrder().constLast(), m_result->backButton(), m_result->tabStrip(),
-                              m_input->picture(), m_result->compatibilityBox()};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
-        setTabOrder(order[i], order[i + 1]);
+    setKeyboardOrder({m_input->keyboardOrder().constLast(), m_result->backButton(), m_result->tabStrip(),
+                      m_input->picture(), m_result->compatibilityBox()});
     return m_result;
 }
 
@@ -125,11 +124,12 @@ void MainWindow::showReading()
     const reading::Couple input = m_input->input();
     if (const auto fault = reading::firstInputFault(input)) {
         // Missing input is critical; a wrong date only informs.
-        platform::showMessage(fault->message, fault->kind == reading::FaultKind::MissingName
-                                                  ? platform::MsgIcon::Critical
-                                                  : platform::MsgIcon::Information);
-        if (fault->focusPerson)
-            m_input->focusName(*fault->focusPerson);
+        platform::services().messageBoxes->show(std::string(fault->message),
+                                                fault->kind == reading::FaultKind::MissingName
+                                                    ? platform::MsgIcon::Critical
+                                                    : platform::MsgIcon::Information);
+        if (fault->focus)
+            m_input->focusName(*fault->focus);
         return;
     }
     resultView()->showReading(reading::readingOf(input));
@@ -142,16 +142,9 @@ void MainWindow::askAnotherReading()
     m_input->raise();
 }
 
-// Shows the exit screen and lets the main window go; the process lives on.
-// The close is never refused.
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (m_exitScreen.isNull())
-        m_exitScreen = new outreach::ExitScreen(m_shutdown);
-    m_exitScreen->show();
-    // Never leave the process running without a window.
-    if (!m_exitScreen->isVisible())
-        m_shutdown.exitApplication();
+    emit closing();
     event->accept();
 }
 

@@ -3,16 +3,6 @@
 #include "ui/PromotionStrip.h"
 
 #include <QMainWindow>
-#include <QPointer>
-
-namespace app
-{
-class Shutdown;
-}
-namespace outreach
-{
-class ExitScreen;
-}
 
 namespace ui
 {
@@ -22,16 +12,18 @@ class ResultView;
 
 // The program's one working window: the input view and the result view lie
 // on top of each other, the one in front shown; a link above them, the
-// promotional strip below and the menu bar. Closing it leaves the exit screen.
+// promotional strip below and the menu bar.
 class MainWindow final : public QMainWindow
 {
     Q_OBJECT
   public:
-    MainWindow(Promotion onTop, app::Shutdown &shutdown);
+    explicit MainWindow(Promotion onTop, QWidget *parent = nullptr);
 
   signals:
     // The window has been drawn for the first time.
     void drawn();
+    // The window is closing, by its menu or its close box; it never refuses.
+    void closing();
 
   protected:
     void closeEvent(QCloseEvent *event) override;
@@ -47,11 +39,9 @@ class MainWindow final : public QMainWindow
     // it is made once the window has been drawn, or when first needed.
     ResultView *resultView();
 
-    app::Shutdown &m_shutdown;
     InputView *m_input;
     QWidget *m_client;
     ResultView *m_result = nullptr;
-    QPointer<outreach::ExitScreen> m_exitScreen;
 };
 
 } // namespace ui

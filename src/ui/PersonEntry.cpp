@@ -20,30 +20,43 @@ namespace
 
 // The two entry frames are laid out alike; they differ in their names, their
 // place and whose details they take.
+using reading::Whose;
+
+// A control and the caption above it, by their names.
+struct Captioned {
+    const char *caption;
+    const char *control;
+};
+
 struct EntryNames {
     Control frame;
     const char *whose; // as a screen reader says it, before what the control takes
-    const char *captions[4];
-    const char *name, *day, *month, *year;
+    Captioned name, day, month, year;
 };
 
 constexpr EntryNames UserEntry{
-    {"Frame1_0", 4607, 720, 3250, 1600, "Your Personal Details", Bold, colours::Orange},
-    "Your ",
-    {"lblLabel_3", "lblLabel_0", "lblLabel_1", "lblLabel_2"},
-    "txtName_0",
-    "cboDate_0",
-    "cboMonth_0",
-    "cboYear_0",
+    .frame = {.name = "Frame1_0",
+              .rect = {4607, 720, 3250, 1600},
+              .text = "Your Personal Details",
+              .face = Bold,
+              .colour = colours::Orange},
+    .whose = "Your ",
+    .name = {.caption = "lblLabel_3", .control = "txtName_0"},
+    .day = {.caption = "lblLabel_0", .control = "cboDate_0"},
+    .month = {.caption = "lblLabel_1", .control = "cboMonth_0"},
+    .year = {.caption = "lblLabel_2", .control = "cboYear_0"},
 };
 constexpr EntryNames PartnerEntry{
-    {"Frame1_1", 4607, 2400, 3250, 1600, "Your Partner's Personal Details", Bold, colours::Orange},
-    "Your partner's ",
-    {"lblLabel_4", "lblLabel_5", "lblLabel_6", "lblLabel_7"},
-    "txtName_1",
-    "cboDate_1",
-    "cboMonth_1",
-    "cboYear_1",
+    .frame = {.name = "Frame1_1",
+              .rect = {4607, 2400, 3250, 1600},
+              .text = "Your Partner's Personal Details",
+              .face = Bold,
+              .colour = colours::Orange},
+    .whose = "Your partner's ",
+    .name = {.caption = "lblLabel_4", .control = "txtName_1"},
+    .day = {.caption = "lblLabel_5", .control = "cboDate_1"},
+    .month = {.caption = "lblLabel_6", .control = "cboMonth_1"},
+    .year = {.caption = "lblLabel_7", .control = "cboYear_1"},
 };
 
 const EntryNames &namesOf(Whose whose)
@@ -100,28 +113,31 @@ std::optional<QString> typedCharacters(const QKeyEvent &event)
 
 } // namespace
 
-PersonEntry::PersonEntry(Whose whose, QWidget *parent) : Group(parent, namesOf(whose).frame)
+PersonEntry::PersonEntry(Whose whose, QWidget *parent) : CaptionFrame(parent, namesOf(whose).frame)
 {
     const EntryNames &names = namesOf(whose);
-    // Each caption labels its control for assistive technology, which speaks
-    // it as whose it is and what it takes.
-    const auto row = [&](int index, const char *caption, const char *says, auto make, const Control &place) {
+    // A caption above each control, 240 twips higher. Each caption labels its
+    // control for assistive technology, which speaks it as whose it is and
+    // what it takes.
+    const auto row = [&](Captioned named, const char *caption, const char *says, auto make, Twips rect) {
         const QByteArray spoken = QByteArray(names.whose) + says;
-        QLabel *label = ui::label(this, {names.captions[index], place.left, place.top - 240, 0, 0, caption, Regular,
-                                         Inherit, 0, spoken.constData()});
-        Control control = place;
-        control.accessibleName = spoken.constData();
-        auto *made = make(this, control);
+        QLabel *label = ui::label(this, {.name = named.caption,
+                                         .rect = {rect.left, rect.top - 240},
+                                         .text = caption,
+                                         .face = Regular,
+                                         .accessibleName = spoken.constData()});
+        auto *made = make(this, {.name = named.control,
+                                 .rect = rect,
+                                 .face = Regular,
+                                 .colour = colours::Black,
+                                 .accessibleName = spoken.constData()});
         label->setBuddy(made);
         return made;
     };
-    m_name = row(0, "Name", "name", textBox, {names.name, 120, 480, 3000, 300, "", Regular, colours::Black});
-    m_day =
-        row(1, "Date", "date of birth: day", pickList, {names.day, 120, 1080, 700, 315, "", Regular, colours::Black});
-    m_month = row(2, "Month", "date of birth: month", pickList,
-                  {names.month, 845, 1080, 1350, 315, "", Regular, colours::Black});
-    m_year = row(3, "Year", "date of birth: year", pickList,
-                 {names.year, 2220, 1080, 900, 315, "", Regular, colours::Black});
+    m_name = row(names.name, "Name", "name", textBox, {120, 480, 3000, 300});
+    m_day = row(names.day, "Date", "date of birth: day", pickList, {120, 1080, 700, 315});
+    m_month = row(names.month, "Month", "date of birth: month", pickList, {845, 1080, 1350, 315});
+    m_year = row(names.year, "Year", "date of birth: year", pickList, {2220, 1080, 900, 315});
 
     const auto numbers = [](int first, int last) {
         QStringList texts;
@@ -137,6 +153,17 @@ PersonEntry::PersonEntry(Whose whose, QWidget *parent) : Group(parent, namesOf(w
     m_year->addItems(numbers(1900, 2050));
     clear();
     m_name->installEventFilter(this);
+}
+
+// The name filter: letters, blanks and backspace; anything else is refused
+// with the message, and the focus stays in the box.
+bool PersonEntry::takesNameCharacter(QChar c)
+{
+    if (isNameCharacter(c.unicode()))
+        return true;
+    platform::services().messageBoxes->show("First Name Can Accept Text Only", platform::MsgIcon::Critical);
+    m_name->setFocus();
+    return false;
 }
 
 reading::BirthInput PersonEntry::input() const
@@ -165,15 +192,9 @@ bool PersonEntry::eventFilter(QObject *watched, QEvent *event)
                                : std::optional<QString>(static_cast<QInputMethodEvent *>(event)->commitString());
         if (!typed)
             return true;
-        return letTypedTextThrough(m_name, event, *typed, [this](QChar c) {
-            if (isNameCharacter(c.unicode()))
-                return true;
-            platform::showMessage("First Name Can Accept Text Only", platform::MsgIcon::Critical);
-            m_name->setFocus();
-            return false;
-        });
+        return letTypedTextThrough(m_name, event, *typed, [this](QChar c) { return takesNameCharacter(c); });
     }
-    return Group::eventFilter(watched, event);
+    return CaptionFrame::eventFilter(watched, event);
 }
 
 } // namespace ui

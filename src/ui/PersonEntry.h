@@ -1,7 +1,6 @@
 #pragma once
 
 #include "reading/BirthData.h"
-
 #include "ui/kit/Controls.h"
 
 class QComboBox;
@@ -10,15 +9,13 @@ class QLineEdit;
 namespace ui
 {
 
-enum class Whose { User, Partner };
-
 // One person's entry fields: a framed name box and day, month and year
 // pick-lists. The name box takes letters, blanks and backspace only.
-class PersonEntry final : public Group
+class PersonEntry final : public CaptionFrame
 {
     Q_OBJECT
   public:
-    PersonEntry(Whose whose, QWidget *parent);
+    PersonEntry(reading::Whose whose, QWidget *parent);
 
     reading::BirthInput input() const;
     // An empty name and 1 January 1900.
@@ -32,6 +29,8 @@ class PersonEntry final : public Group
     bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
+    bool takesNameCharacter(QChar c);
+
     QLineEdit *m_name;
     QComboBox *m_day;
     QComboBox *m_month;

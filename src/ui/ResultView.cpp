@@ -2,7 +2,6 @@
 
 #include "platform/Services.h"
 #include "ui/CardView.h"
-#include "ui/PersonEntry.h"
 #include "ui/kit/Layout.h"
 
 #include <QEvent>
@@ -14,16 +13,24 @@
 namespace ui
 {
 
-ResultView::ResultView(QWidget *parent) : Frame(parent, {"fraResult", 0, 480, 8250, 4900, "", {}, colours::Orange})
+using reading::Whose;
+
+ResultView::ResultView(QWidget *parent)
+    : Frame(parent, {.name = "fraResult", .rect = {0, 480, 8250, 4900}, .colour = colours::Orange})
 {
-    m_back = button(this, {"cmdBackToMain", 4005, 4450, 4200, 375, "&Do It Once Again", Bold});
-    m_compatibilityPage = frame(this, {"fraDisplay_2", 0, 440, 8250, 3900, "", {}, colours::Orange});
-    m_cards[1] = new CardView(Whose::Partner, this);
-    m_compatibility =
-        richText(m_compatibilityPage, {"RTB", 120, 240, 8025, 3495, "", Regular, Inherit, 0, "Compatibility reading"});
-    m_tabs = ui::tabStrip(
-        this, {"TS", 0, 90, 8250, 750, "Your Cosmic Reading\nYour Partner's Cosmic Reading\nStarbond", Bold});
-    m_cards[0] = new CardView(Whose::User, this);
+    m_back = button(
+        this, {.name = "cmdBackToMain", .rect = {4005, 4450, 4200, 375}, .text = "&Do It Once Again", .face = Bold});
+    m_compatibilityPage =
+        frame(this, {.name = "fraDisplay_2", .rect = {0, 440, 8250, 3900}, .colour = colours::Orange});
+    m_cards.partner = new CardView(Whose::Partner, this);
+    m_compatibility = richText(
+        m_compatibilityPage,
+        {.name = "RTB", .rect = {120, 240, 8025, 3495}, .face = Regular, .accessibleName = "Compatibility reading"});
+    m_tabs = ui::tabStrip(this, {.name = "TS",
+                                 .rect = {0, 90, 8250, 750},
+                                 .text = "Your Cosmic Reading\nYour Partner's Cosmic Reading\nStarbond",
+                                 .face = Bold});
+    m_cards.user = new CardView(Whose::User, this);
 
     // Return presses the button when it has the focus, as Space does. Its
     // access key is the menu bar's "&Donate": Qt would hand Alt+D to each in
@@ -32,11 +39,9 @@ ResultView::ResultView(QWidget *parent) : Frame(parent, {"fraResult", 0, 480, 82
     m_back->setShortcut(QKeySequence());
     connect(m_back, &QPushButton::clicked, this, &ResultView::anotherReadingAsked);
     connect(m_tabs, &QTabBar::currentChanged, this, &ResultView::showPage);
-    for (int person : {0, 1}) {
-        connect(m_cards[person], &CardView::previousRecordAsked, this,
-                [this, person] { browseRecords(person, reading::previousRecord); });
-        connect(m_cards[person], &CardView::nextRecordAsked, this,
-                [this, person] { browseRecords(person, reading::nextRecord); });
+    for (const Whose whose : reading::BothPeople) {
+        connect(m_cards[whose], &CardView::previousRecordAsked, this, [this, whose] { browseRecords(whose, false); });
+        connect(m_cards[whose], &CardView::nextRecordAsked, this, [this, whose] { browseRecords(whose, true); });
     }
     // Touching the compatibility text empties the clipboard: every change,
     // click, press, release and move of the mouse over it.
@@ -48,14 +53,15 @@ ResultView::ResultView(QWidget *parent) : Frame(parent, {"fraResult", 0, 480, 82
 void ResultView::showReading(const reading::Reading &reading)
 {
     m_reading = reading;
-    for (int person : {0, 1}) {
-        m_cards[person]->setSign(reading.people[person].sunSign);
-        if (reading.cards[person])
-            m_cards[person]->setCard(*reading.cards[person]);
+    for (const Whose whose : reading::BothPeople) {
+        m_shownSlot[whose] = 0;
+        m_cards[whose]->setSign(reading.people[whose].sunSign);
+        if (reading.cards[whose])
+            m_cards[whose]->setCard(*reading.cards[whose]);
     }
     showCompatibility(reading.compatibility);
     m_tabs->setCurrentIndex(0);
-    m_cards[0]->raise();
+    m_cards.user->raise();
 }
 
 QWidget *ResultView::backButton() const
@@ -76,9 +82,9 @@ QWidget *ResultView::compatibilityBox() const
 void ResultView::showPage(int tab)
 {
     if (tab == 0)
-        m_cards[0]->raise();
+        m_cards.user->raise();
     else if (tab == 1)
-        m_cards[1]->raise();
+        m_cards.partner->raise();
     else
         m_compatibilityPage->raise();
 }
@@ -104,19 +110,21 @@ void ResultView::showCompatibility(const std::vector<reading::TextRun> &runs)
 
 // The record buttons of a card: the card of the planet moved to, or a word
 // on the end that was met.
-void ResultView::browseRecords(int person, reading::RecordMove (*move)(reading::Person &))
+void ResultView::browseRecords(Whose whose, bool forward)
 {
-    reading::Person &entry = m_reading.people[person];
-    switch (move(entry)) {
+    const reading::Person &person = m_reading.people[whose];
+    int &slot = m_shownSlot[whose];
+    platform::MessageBoxes &messages = *platform::services().messageBoxes;
+    switch (forward ? reading::nextRecord(person, slot) : reading::previousRecord(slot)) {
     case reading::RecordMove::AtFirst:
-        platform::showMessage("You are at the first record", platform::MsgIcon::Critical);
+        messages.show("You are at the first record", platform::MsgIcon::Critical);
         break;
     case reading::RecordMove::AtLast:
-        platform::showMessage("You are at the last record", platform::MsgIcon::Critical);
+        messages.show("You are at the last record", platform::MsgIcon::Critical);
         break;
     case reading::RecordMove::Moved:
-        if (const auto card = reading::cardOf(entry))
-            m_cards[person]->setCard(*card);
+        if (const auto card = reading::cardOf(person, slot))
+            m_cards[whose]->setCard(*card);
         break;
     }
 }

@@ -3,8 +3,6 @@
 #include "reading/Reading.h"
 #include "ui/kit/Controls.h"
 
-#include <array>
-
 class QPushButton;
 class QTabBar;
 class QTextEdit;
@@ -41,14 +39,16 @@ class ResultView final : public Frame
 
   private:
     void showCompatibility(const std::vector<reading::TextRun> &runs);
-    void browseRecords(int person, reading::RecordMove (*move)(reading::Person &));
+    void browseRecords(reading::Whose whose, bool forward);
 
     QPushButton *m_back;
     Frame *m_compatibilityPage;
     QTextEdit *m_compatibility;
     QTabBar *m_tabs;
-    std::array<CardView *, 2> m_cards;
+    reading::Pair<CardView *> m_cards;
     reading::Reading m_reading;
+    // The slot of each one's planet list that the card shows.
+    reading::Pair<int> m_shownSlot;
 };
 
 } // namespace ui

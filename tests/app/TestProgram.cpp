@@ -95,8 +95,7 @@ struct Logon {
     void store(const std::string &name, const std::string &value) const
     {
         if (windowsProgram().isEmpty()) {
-            platform::FileUserStore(configDir().toStdString() + "/starbond")
-                .write("Settings", app::encodeText(name), app::encodeText(value));
+            platform::FileUserStore(storeFile()).write("Settings", app::encodeText(name), app::encodeText(value));
             return;
         }
         auto western = [](const std::string &bytes) {

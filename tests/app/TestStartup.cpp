@@ -1,14 +1,17 @@
-// Start-up's steps with every service faked, and its draw of the promotional
-// label on top. What a second instance and a user see is pinned on the real
-// program (TestProgram).
+// Start-up's steps with every service faked, its draw of the promotional
+// label on top, and the way from the main window out through the exit
+// screen. What a second instance and a user see is pinned on the real program
+// (TestProgram).
 
-#include "app/Shutdown.h"
 #include "app/Startup.h"
-#include "platform/Backends.h"
+#include "outreach/ExitScreen.h"
 #include "support/FakeServices.h"
+#include "ui/MainWindow.h"
+#include "ui/PromotionStrip.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QtTest>
 
 #include <cmath>
@@ -51,8 +54,11 @@ class TestStartup : public QObject
     void coBrandNumber_data();
     void coBrandNumber();
     void coBrandNumberDistribution();
-    void startShowsTheMainWindowWithOneLabelOnTop_data();
+    void promotionFollowsTheDraw_data();
+    void promotionFollowsTheDraw();
     void startShowsTheMainWindowWithOneLabelOnTop();
+    void closingTheMainWindowLeavesTheExitScreen_data();
+    void closingTheMainWindowLeavesTheExitScreen();
 
     void cleanup() { closeAllWindows(); }
 };
@@ -86,13 +92,11 @@ void TestStartup::coBrandNumber()
 
 void TestStartup::coBrandNumberDistribution()
 {
-    fakes::All fakes;
-    platform::services().random = &platform::processRandom();
-    platform::services().random->seedFromClock();
+    QRandomGenerator random(20261208);
     constexpr int draws = 120000;
     std::array<int, 8> counts{};
     for (int i = 0; i < draws; ++i) {
-        const int n = app::coBrandNumber(platform::services().random->next());
+        const int n = app::coBrandNumber(app::uniformDraw(random));
         QVERIFY2(n >= 1 && n <= 7, qPrintable(QString::number(n)));
         ++counts[n];
     }
@@ -103,37 +107,74 @@ void TestStartup::coBrandNumberDistribution()
         QVERIFY2(std::abs(counts[n] - 20000) < 800, qPrintable(QString::number(counts[n])));
 }
 
-void TestStartup::startShowsTheMainWindowWithOneLabelOnTop_data()
+void TestStartup::promotionFollowsTheDraw_data()
 {
     QTest::addColumn<float>("r");
-    QTest::addColumn<QString>("onTop");
-    QTest::newRow("1: co-brand") << 0.0f << "lblCobrand";
-    QTest::newRow("2: full brand") << 0.2f << "lblFullBrand";
-    QTest::newRow("3: co-brand") << 0.35f << "lblCobrand";
-    QTest::newRow("4: full brand") << 0.5f << "lblFullBrand";
-    QTest::newRow("5: co-brand") << 0.68f << "lblCobrand";
-    QTest::newRow("6: full brand") << 0.85f << "lblFullBrand";
-    QTest::newRow("7: as laid out") << 0.99f << "lblCobrand";
+    QTest::addColumn<int>("onTop");
+    const int coBrand = int(ui::Promotion::CoBrand), fullBrand = int(ui::Promotion::FullBrand);
+    QTest::newRow("1: co-brand") << 0.0f << coBrand;
+    QTest::newRow("2: full brand") << 0.2f << fullBrand;
+    QTest::newRow("3: co-brand") << 0.35f << coBrand;
+    QTest::newRow("4: full brand") << 0.5f << fullBrand;
+    QTest::newRow("5: co-brand") << 0.68f << coBrand;
+    QTest::newRow("6: full brand") << 0.85f << fullBrand;
+    QTest::newRow("7: as laid out") << 0.99f << int(ui::Promotion::AsLaidOut);
 }
 
-// Seeded from the clock once, the reminder's first start stored, then the
-// main window shown with the drawn label on top.
-void TestStartup::startShowsTheMainWindowWithOneLabelOnTop()
+void TestStartup::promotionFollowsTheDraw()
 {
     QFETCH(float, r);
-    QFETCH(QString, onTop);
-    fakes::All fakes;
-    fakes.random.values = {r};
-    app::Shutdown shutdown;
-    app::startApplication(shutdown);
+    QFETCH(int, onTop);
+    QCOMPARE(int(app::promotionFor(r)), onTop);
+}
 
-    QCOMPARE(fakes.random.seeds, 1);
-    QVERIFY(fakes.random.values.empty());
+// The reminder's first start stored, the program's icon on its windows, then
+// the main window shown with one of the labels on top.
+void TestStartup::startShowsTheMainWindowWithOneLabelOnTop()
+{
+    fakes::All fakes;
+    int ends = 0;
+    app::Program program([&ends] { ++ends; });
+    QVERIFY(program.start());
+
     QCOMPARE(fakes.store.writes, 2);
+    QVERIFY(!QApplication::windowIcon().availableSizes().isEmpty());
     QWidget *window = shownWindow(QStringLiteral("frmMain"));
     QVERIFY(window);
-    QCOMPARE(topPromotion(window), onTop);
-    QVERIFY(fakes.terminator.statuses.empty());
+    QVERIFY(QStringList({"lblCobrand", "lblFullBrand"}).contains(topPromotion(window)));
+    QCOMPARE(ends, 0);
+}
+
+void TestStartup::closingTheMainWindowLeavesTheExitScreen_data()
+{
+    QTest::addColumn<bool>("byExitButton");
+    QTest::newRow("its Exit button") << true;
+    QTest::newRow("its close box") << false;
+}
+
+// The main window goes and the exit screen comes, the process living on;
+// leaving the exit screen closes every window and ends the process.
+void TestStartup::closingTheMainWindowLeavesTheExitScreen()
+{
+    QFETCH(bool, byExitButton);
+    fakes::All fakes;
+    int ends = 0;
+    app::Program program([&ends] { ++ends; });
+    QPointer<ui::MainWindow> window = program.start();
+    QVERIFY(window->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(window.isNull());
+    QCOMPARE(ends, 0);
+    auto *screen = qobject_cast<outreach::ExitScreen *>(shownWindow(QStringLiteral("frmNagScreen2")));
+    QVERIFY(screen);
+
+    if (byExitButton)
+        screen->findChild<QPushButton *>(QStringLiteral("cmdClose"))->click();
+    else
+        screen->close();
+    QCOMPARE(ends, 1);
+    for (QWidget *w : QApplication::topLevelWidgets())
+        QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
 }
 
 QTEST_MAIN(TestStartup)

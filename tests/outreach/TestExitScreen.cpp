@@ -1,8 +1,7 @@
-#include "app/Shutdown.h"
 #include "outreach/ExitScreen.h"
 #include "outreach/Links.h"
 #include "outreach/Referral.h"
-#include "support/FakeQtServices.h"
+#include "support/FakeServices.h"
 #include "support/ScreenReader.h"
 #include "ui/kit/Layout.h"
 #include "ui/kit/LinkLabel.h"
@@ -17,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
@@ -50,8 +50,7 @@ class TestExitScreen : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<fakes::Gui> m_fakes;
-    app::Shutdown m_shutdown;
+    std::unique_ptr<fakes::All> m_fakes;
     std::unique_ptr<outreach::ExitScreen> m_screen;
 
     template <typename T> T *child(const char *name) const
@@ -90,8 +89,8 @@ class TestExitScreen : public QObject
 
     void init()
     {
-        m_fakes = std::make_unique<fakes::Gui>();
-        m_screen = std::make_unique<outreach::ExitScreen>(m_shutdown);
+        m_fakes = std::make_unique<fakes::All>();
+        m_screen = std::make_unique<outreach::ExitScreen>(0);
     }
 
     void cleanup()
@@ -102,13 +101,12 @@ class TestExitScreen : public QObject
 
     void opensWithExitFocusedAndTopmost()
     {
-        QCOMPARE(m_fakes->topmost.prepared, 1);
-        QCOMPARE(m_fakes->topmost.applied, 0);
+        // Before the first show, so that the native window is made so.
+        QVERIFY(m_screen->windowFlags() & Qt::WindowStaysOnTopHint);
         // In the screen's centre, give or take a pixel of rounding.
         QVERIFY((m_screen->geometry().center() - m_screen->screen()->availableGeometry().center()).manhattanLength() <=
                 2);
         open();
-        QCOMPARE(m_fakes->topmost.applied, 1);
         QCOMPARE(QApplication::focusWidget(), child<QPushButton>("cmdClose"));
         QCOMPARE(m_screen->size(), QSize(741, 315));
         QCOMPARE(m_screen->windowTitle(), QStringLiteral("Starbond v1.0"));
@@ -131,12 +129,8 @@ class TestExitScreen : public QObject
     {
         QFETCH(float, r);
         QFETCH(int, n);
-        m_screen.reset();
-        m_fakes->random.seeds = 0;
-        m_fakes->random.values = {r, 0.9f};
-        m_screen = std::make_unique<outreach::ExitScreen>(m_shutdown);
-        QCOMPARE(m_fakes->random.seeds, 1);
-        QCOMPARE(m_fakes->random.values.size(), 1u); // one draw only
+        QCOMPARE(outreach::supportTextNumber(r), n);
+        m_screen = std::make_unique<outreach::ExitScreen>(n);
         QCOMPARE(child<QLabel>("Label2")->text(), ui::qString(outreach::supportText(n)));
     }
 
@@ -327,7 +321,8 @@ class TestExitScreen : public QObject
     {
         QFETCH(bool, handedOver);
         open();
-        m_fakes->shell.handedOver = handedOver;
+        QSignalSpy exitAsked(m_screen.get(), &outreach::ExitScreen::exitAsked);
+        m_fakes->shell.opens = handedOver;
         fillIn(QStringLiteral(" Ann "));
         auto *submit = child<QPushButton>("cmdSubmit");
         QTest::mouseClick(submit, Qt::LeftButton);
@@ -344,41 +339,49 @@ class TestExitScreen : public QObject
         QCOMPARE(child<QLineEdit>("txtName")->text(), QStringLiteral(" Ann "));
         QCOMPARE(child<QPlainTextEdit>("txtMessage")->toPlainText(), QStringLiteral("Your Message\n"));
         QVERIFY(m_screen->isVisible());
-        QVERIFY(m_fakes->terminator.statuses.empty());
+        QVERIFY(exitAsked.isEmpty());
+    }
+
+    void messageLinesAreSentWithCrLf_data()
+    {
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Return, a new paragraph") << int(Qt::NoModifier);
+        QTest::newRow("Shift+Return, a line separator") << int(Qt::ShiftModifier);
     }
 
     void messageLinesAreSentWithCrLf()
     {
+        QFETCH(int, modifiers);
         open();
         fillIn(QStringLiteral("Ann"));
         auto *message = child<QPlainTextEdit>("txtMessage");
         focusTo(message);
         message->clear();
         QTest::keyClicks(message, "one");
-        QTest::keyClick(message, Qt::Key_Return);
+        QTest::keyClick(message, Qt::Key_Return, Qt::KeyboardModifiers(modifiers));
         QTest::keyClicks(message, "two");
         QTest::mouseClick(child<QPushButton>("cmdSubmit"), Qt::LeftButton);
         QCOMPARE(m_fakes->shell.opened.size(), 1u);
         QVERIFY(m_fakes->shell.opened[0].find("&taf3=one%0D%0Atwo&") != std::string::npos);
     }
 
-    void exitButtonAndCloseBoxEndTheProcess_data()
+    void exitButtonAndCloseBoxAskForTheWayOut_data()
     {
         QTest::addColumn<bool>("byButton");
         QTest::newRow("E&xit") << true;
         QTest::newRow("close box") << false;
     }
 
-    void exitButtonAndCloseBoxEndTheProcess()
+    void exitButtonAndCloseBoxAskForTheWayOut()
     {
         QFETCH(bool, byButton);
         open();
+        QSignalSpy exitAsked(m_screen.get(), &outreach::ExitScreen::exitAsked);
         if (byButton)
             QTest::keyClick(child<QPushButton>("cmdClose"), Qt::Key_Return);
         else
             m_screen->close();
-        QCOMPARE(m_fakes->terminator.statuses, std::vector<int>{0});
-        QVERIFY(!m_screen->isVisible());
+        QCOMPARE(exitAsked.size(), 1);
     }
 };
 

@@ -1,33 +1,33 @@
-// The single-instance lock on the real file system. A second start of the
-// program is a forked child with a lock object of its own.
+// One instance per logon, on the real file system: a second start is a forked
+// child with a lock object of its own.
 
-#include "platform/Backends.h"
 #include "platform/InstanceLock_posix.h"
 #include "support/Child.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <pwd.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace
 {
 
-bool acquiredInAnotherProcess()
+// How Qt names the user's fallback runtime folder.
+QString userName()
 {
-    return testchild::wait(testchild::start([] { return platform::FlockInstanceLock().acquire(); })) == 0;
+    const passwd *user = ::getpwuid(::geteuid());
+    return user ? QString::fromLocal8Bit(user->pw_name) : QString();
 }
 
-bool isOwn(const QByteArray &path, mode_t type, mode_t mode)
+bool acquiredInAnotherProcess()
 {
-    struct stat st {
-    };
-    return ::lstat(path.constData(), &st) == 0 && (st.st_mode & S_IFMT) == type && (st.st_mode & 0777) == mode &&
-           st.st_uid == ::geteuid();
+    return testchild::wait(testchild::start([] { return platform::LockFileInstanceLock().acquire(); })) == 0;
 }
 
 } // namespace
@@ -35,116 +35,99 @@ bool isOwn(const QByteArray &path, mode_t type, mode_t mode)
 class TestInstanceLockPosix : public QObject
 {
     Q_OBJECT
+
+    QTemporaryDir m_root;
+    QString path(const char *name) const { return m_root.filePath(QLatin1String(name)); }
+    QString lockIn(const char *folder) const
+    {
+        return path(folder) + u'/' + QCoreApplication::applicationName() + QStringLiteral(".lock");
+    }
+
   private slots:
-    // Only in a folder of the user's that no one else can enter: where the
-    // runtime folder is no such place, in the cache folder; where neither
-    // serves, no lock and the program starts. Whatever stands at the lock's
-    // own place is not followed and does not keep the lock from working.
-    void staysWithTheUser_data()
+    void init()
     {
-        QTest::addColumn<QString>("runtime");
-        QTest::addColumn<QString>("found");    // at the lock's place in the runtime folder
-        QTest::addColumn<QString>("expected"); // the folder holding the lock, empty for none
-        QTest::newRow("runtime folder") << "private"
-                                        << ""
-                                        << "run";
-        QTest::newRow("no runtime folder") << "unset"
-                                           << ""
-                                           << "cache";
-        QTest::newRow("runtime folder others can write") << "shared"
-                                                         << ""
-                                                         << "cache";
-        QTest::newRow("runtime folder not writable") << "read-only"
-                                                     << ""
-                                                     << "cache";
-        QTest::newRow("lock folder's name taken") << "taken"
-                                                  << ""
-                                                  << "cache";
-        QTest::newRow("lock folder of another user") << "foreign"
-                                                     << ""
-                                                     << "cache";
-        QTest::newRow("no cache folder either") << "unset"
-                                                << "no cache"
-                                                << "";
-        QTest::newRow("link to a file elsewhere") << "private"
-                                                  << "link"
-                                                  << "run";
-        QTest::newRow("link to nothing") << "private"
-                                         << "dangling"
-                                         << "run";
-        QTest::newRow("FIFO") << "private"
-                              << "fifo"
-                              << "run";
-        QTest::newRow("folder") << "private"
-                                << "folder"
-                                << "run";
-        QTest::newRow("file of another user") << "private"
-                                              << "foreign"
-                                              << "run";
+        QDir(m_root.path()).removeRecursively();
+        for (const char *folder : {"run", "tmp", "config"})
+            QVERIFY(QDir().mkpath(path(folder)));
+        QVERIFY(QFile::setPermissions(path("run"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(path("run")));
+        qputenv("TMPDIR", QFile::encodeName(path("tmp")));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(path("config")));
     }
-    void staysWithTheUser()
+
+    // One holder at a time, wherever the lock has to live and whatever
+    // stands at its place.
+    void oneHolderAtATime_data()
     {
-        QFETCH(QString, runtime);
+        QTest::addColumn<QString>("found");
+        QTest::addColumn<QString>("lockFolder");
+        QTest::newRow("in the runtime folder") << ""
+                                               << "run";
+        QTest::newRow("no runtime folder: Qt's in the temporary one") << "no runtime"
+                                                                      << "tmp/runtime-" + userName();
+        QTest::newRow("neither private: the store's folder") << "open runtime"
+                                                             << "config/" + QCoreApplication::applicationName();
+        QTest::newRow("a FIFO at the lock's place") << "fifo"
+                                                    << "run";
+        QTest::newRow("a lock file of another live program") << "another program's"
+                                                             << "run";
+        QTest::newRow("an empty lock file, its writer killed") << "empty"
+                                                               << "run";
+    }
+
+    void oneHolderAtATime()
+    {
         QFETCH(QString, found);
-        QFETCH(QString, expected);
-        const bool root = ::geteuid() == 0;
-        if ((runtime == "foreign" || found == "foreign") && !root)
-            QSKIP("needs root to give a file to another user");
-        if (runtime == "read-only" && root)
-            QSKIP("root writes anywhere");
-        const uid_t nobody = 65534;
-        QTemporaryDir tmp;
-        QDir(tmp.path()).mkdir("run");
-        QFile(tmp.filePath("elsewhere")).open(QIODevice::WriteOnly);
-        const QByteArray name = "/" + QByteArray::fromStdString(platform::programFileName());
-        const QByteArray run = QFile::encodeName(tmp.filePath("run")), own = run + name, place = own + "/instance.lock";
-        qputenv("XDG_CACHE_HOME", QFile::encodeName(tmp.filePath(found == "no cache" ? "elsewhere" : "cache")));
-        runtime == "unset" ? qunsetenv("XDG_RUNTIME_DIR") : qputenv("XDG_RUNTIME_DIR", run);
-        ::chmod(run.constData(), runtime == "shared" ? 01777 : runtime == "read-only" ? 0500 : 0700);
-        if (runtime == "taken")
-            QFile(QString::fromLocal8Bit(own)).open(QIODevice::WriteOnly);
-        if (runtime == "foreign" || !found.isEmpty())
-            QCOMPARE(::mkdir(own.constData(), 0700), 0);
-        if (found == "foreign")
-            QVERIFY(QFile(QString::fromLocal8Bit(place)).open(QIODevice::WriteOnly));
-        if (runtime == "foreign" || found == "foreign")
-            QCOMPARE(::chown(runtime == "foreign" ? own.constData() : place.constData(), nobody, nobody), 0);
-        if (found == "link" || found == "dangling")
-            QCOMPARE(::symlink(found == "link" ? "../../elsewhere" : "../../nowhere", place.constData()), 0);
-        if (found == "fifo")
-            QCOMPARE(::mkfifo(place.constData(), 0600), 0);
-        if (found == "folder")
-            QCOMPARE(::mkdir(place.constData(), 0700), 0);
+        QFETCH(QString, lockFolder);
+        const QByteArray lock = QFile::encodeName(lockIn("run"));
+        QProcess other;
+        if (found == "no runtime") {
+            qunsetenv("XDG_RUNTIME_DIR");
+        } else if (found == "open runtime") {
+            ::chmod(QFile::encodeName(path("run")), 0755);
+            QVERIFY(QDir().mkpath(path("tmp") + QStringLiteral("/runtime-") + userName()));
+        } else if (found == "fifo") {
+            QCOMPARE(::mkfifo(lock, 0600), 0);
+        } else if (found == "empty") {
+            QFile(lockIn("run")).open(QIODevice::WriteOnly);
+        } else if (found == "another program's") {
+            other.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+            QVERIFY(other.waitForStarted());
+            QFile file(lockIn("run"));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray::number(other.processId()) + '\n' + QCoreApplication::applicationName().toUtf8() +
+                       '\n' + QSysInfo::machineHostName().toUtf8() + '\n');
+        }
 
-        platform::FlockInstanceLock lock;
-        QVERIFY(lock.acquire());
-        QVERIFY(!QFile::exists(tmp.filePath("nowhere")));
-        const QByteArray folder = QFile::encodeName(tmp.filePath(expected)) + name;
-        QVERIFY(expected.isEmpty() || isOwn(folder, S_IFDIR, 0700));
-        QVERIFY(expected.isEmpty() || isOwn(folder + "/instance.lock", S_IFREG, 0600));
-        QCOMPARE(acquiredInAnotherProcess(), expected.isEmpty());
+        platform::LockFileInstanceLock instance;
+        QVERIFY(instance.acquire());
+        QVERIFY(!acquiredInAnotherProcess());
+        QVERIFY(QFileInfo(m_root.filePath(lockFolder + u'/' + QCoreApplication::applicationName() + ".lock")).isFile());
+        other.kill();
+        other.waitForFinished();
     }
 
-    // The lock's and the store's folder are named for the program file less
-    // its extension, as on Windows.
-    void folderNameDropsTheExtension_data()
+    // An instance that crashed leaves its lock to the next start.
+    void crashedInstanceLeavesItsLock()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("no extension") << "starbond"
-                                      << "starbond";
-        QTest::newRow("extension") << "starbond.bin"
-                                   << "starbond";
-        QTest::newRow("the last one only") << "starbond.v2.bin"
-                                           << "starbond.v2";
-        QTest::newRow("a leading dot stays") << ".starbond"
-                                             << ".starbond";
-    }
-    void folderNameDropsTheExtension()
-    {
-        QFETCH(QString, file);
-        QFETCH(QString, expected);
-        QCOMPARE(QString::fromStdString(platform::withoutExtension(file.toStdString())), expected);
+        int ready[2];
+        QCOMPARE(::pipe(ready), 0);
+        const pid_t first = testchild::start([&] {
+            platform::LockFileInstanceLock instance;
+            const bool held = instance.acquire();
+            [[maybe_unused]] const auto n = ::write(ready[1], held ? "y" : "n", 1);
+            ::pause();
+            return false;
+        });
+        char held = 0;
+        QCOMPARE(::read(ready[0], &held, 1), ssize_t(1));
+        QCOMPARE(held, 'y');
+        QVERIFY(!platform::LockFileInstanceLock().acquire());
+        ::kill(first, SIGKILL);
+        QCOMPARE(testchild::wait(first), -SIGKILL);
+        QVERIFY(platform::LockFileInstanceLock().acquire());
+        ::close(ready[0]);
+        ::close(ready[1]);
     }
 };
 

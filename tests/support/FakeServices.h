@@ -3,7 +3,6 @@
 // Recording fakes of the platform services, and a scope that puts them all in
 // force. Message boxes are answered from a queue; an unexpected one fails.
 
-#include "platform/CivilDates.h"
 #include "platform/Services.h"
 
 #include <deque>
@@ -25,13 +24,14 @@ struct ShownMessage {
 class Shell final : public platform::Shell
 {
   public:
-    bool openUrl(const std::string &url) override
+    void openUrl(const std::string &url, const std::function<void()> &notOpened) override
     {
         opened.push_back(url);
-        return handedOver;
+        if (!opens && notOpened)
+            notOpened();
     }
     std::vector<std::string> opened;
-    bool handedOver = true; // false: as where no browser can be started
+    bool opens = true; // false: as where no browser can be started
 };
 
 class Store final : public platform::UserStore
@@ -73,47 +73,24 @@ class InstanceLock final : public platform::InstanceLock
 class Calendar final : public platform::Calendar
 {
   public:
-    platform::CivilDate today() override { return date; }
+    QDate today() override { return date; }
     // ISO form, so tests read what was written, or the form given, which
     // reads back for today alone.
-    std::string formatDate(const platform::CivilDate &d) override { return form ? form(d) : platform::isoDate(d); }
-    std::optional<platform::CivilDate> parseDate(const std::string &text) override
+    std::string formatDate(QDate d) override { return form ? form(d) : d.toString(Qt::ISODate).toStdString(); }
+    QDate parseDate(const std::string &text) override
     {
         if (form && text == form(date))
             return date;
-        return platform::parseIsoDate(text);
+        return QDate::fromString(QString::fromStdString(text), Qt::ISODate);
     }
-    platform::CivilDate date{2026, 12, 7};
-    std::function<std::string(const platform::CivilDate &)> form;
-};
-
-class Random final : public platform::Random
-{
-  public:
-    void seedFromClock() override { ++seeds; }
-    float next() override
-    {
-        if (values.empty())
-            return 0.0f;
-        float v = values.front();
-        values.pop_front();
-        return v;
-    }
-    std::deque<float> values;
-    int seeds = 0;
-};
-
-class Terminator final : public platform::Terminator
-{
-  public:
-    void terminate(int status) override { statuses.push_back(status); }
-    std::vector<int> statuses;
+    QDate date{2026, 12, 7};
+    std::function<std::string(QDate)> form;
 };
 
 class MessageBoxes final : public platform::MessageBoxes
 {
   public:
-    platform::MsgAnswer show(const std::string &text, platform::MsgIcon icon, platform::MsgButtons buttons) override
+    platform::MsgAnswer ask(const std::string &text, platform::MsgIcon icon, platform::MsgButtons buttons) override
     {
         shown.push_back({text, icon, buttons});
         if (onShow)
@@ -154,8 +131,6 @@ struct All {
         s.store = &store;
         s.instanceLock = &instanceLock;
         s.calendar = &calendar;
-        s.random = &random;
-        s.terminator = &terminator;
         s.messageBoxes = &messageBoxes;
         s.clipboard = &clipboard;
     }
@@ -164,8 +139,6 @@ struct All {
     Store store;
     InstanceLock instanceLock;
     Calendar calendar;
-    Random random;
-    Terminator terminator;
     MessageBoxes messageBoxes;
     Clipboard clipboard;
 };

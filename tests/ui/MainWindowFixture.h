@@ -3,7 +3,7 @@
 // Shared set-up of the main window tests: a shown main window with every
 // platform service faked, and the small look-ups the tests repeat.
 
-#include "app/Shutdown.h"
+#include "reading/BirthData.h"
 #include "support/FakeServices.h"
 #include "ui/MainWindow.h"
 #include "ui/kit/Layout.h"
@@ -38,11 +38,11 @@ struct MainWindow {
     MainWindow()
     {
         ui::initAppearance();
-        window = new ui::MainWindow(ui::Promotion::AsLaidOut, shutdown);
+        window = new ui::MainWindow(ui::Promotion::AsLaidOut);
         window->show();
-        QApplication::setActiveWindow(window);
-        // Drawn, and the result view made after it.
-        if (!QTest::qWaitForWindowExposed(window) ||
+        window->activateWindow();
+        // Active, drawn, and the result view made after it.
+        if (!QTest::qWaitForWindowActive(window) ||
             !QTest::qWaitFor([this] { return window->findChild<QWidget *>(QStringLiteral("fraResult")); }))
             qWarning("main window not drawn whole");
     }
@@ -53,9 +53,9 @@ struct MainWindow {
     template <class T> T *get(const QString &name) const { return child<T>(window, name); }
 
     // Types a name and picks a date with the keyboard, as a user would.
-    void enterPerson(int person, const QString &name, int day, const QString &month, int year) const
+    void enterPerson(reading::Whose whose, const QString &name, int day, const QString &month, int year) const
     {
-        const QString n = QString::number(person);
+        const QString n = whose == reading::Whose::User ? QStringLiteral("0") : QStringLiteral("1");
         auto *box = get<QLineEdit>(QStringLiteral("txtName_") + n);
         box->setFocus();
         QTest::keyClicks(box, name);
@@ -79,13 +79,12 @@ struct MainWindow {
 
     void readAnnAndBob() const
     {
-        enterPerson(0, QStringLiteral("Ann"), 10, QStringLiteral("August"), 1990);
-        enterPerson(1, QStringLiteral("Bob"), 15, QStringLiteral("May"), 1988);
+        enterPerson(reading::Whose::User, QStringLiteral("Ann"), 10, QStringLiteral("August"), 1990);
+        enterPerson(reading::Whose::Partner, QStringLiteral("Bob"), 15, QStringLiteral("May"), 1988);
         clickProceed();
     }
 
     fakes::All fakes;
-    app::Shutdown shutdown;
     QPointer<ui::MainWindow> window;
 };
 

@@ -3,7 +3,7 @@
 
 #include "MainWindowFixture.h"
 
-#include "platform/qt/QtServices.h"
+#include "platform/Services.h"
 
 #include <QClipboard>
 #include <QProcess>
@@ -37,7 +37,7 @@ class TestClipboardX11 : public QObject
 void TestClipboardX11::textCopiedFromBox_goneWhenMouseMovesOverIt()
 {
     uitest::MainWindow m;
-    platform::installQtServices();
+    platform::services().clipboard = platform::hostServices().clipboard;
     QTextEdit *box = showCompatibility(m);
     box->setFocus();
     QClipboard *clipboard = QGuiApplication::clipboard();
@@ -63,7 +63,7 @@ void TestClipboardX11::textCopiedFromBox_goneWhenMouseMovesOverIt()
 void TestClipboardX11::anotherProgramsText_staysWhenMouseMovesOrClicks()
 {
     uitest::MainWindow m;
-    platform::installQtServices();
+    platform::services().clipboard = platform::hostServices().clipboard;
     QTextEdit *box = showCompatibility(m);
 
     QProcess owner;

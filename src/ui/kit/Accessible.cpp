@@ -1,5 +1,6 @@
 #include "ui/kit/Accessible.h"
 
+#include "ui/kit/Controls.h"
 #include "ui/kit/LinkLabel.h"
 
 #include <QAccessibleWidget>
@@ -96,7 +97,8 @@ QAccessibleInterface *kitFactory(const QString &className, QObject *object)
 {
     if (className == QLatin1String("ui::LinkLabel"))
         return new LinkAccessible(static_cast<LinkLabel *>(object));
-    if (className == QLatin1String("ui::CaptionFrame"))
+    // A caption frame the style draws is Qt's own group box.
+    if (className == QLatin1String("ui::CaptionFrame") && static_cast<CaptionFrame *>(object)->isEtched())
         return new FrameAccessible(static_cast<QWidget *>(object), QAccessible::Grouping);
     // The kit's frames and the views built on them, and plain frames; Qt's own
     // frame classes keep their interfaces.
@@ -127,6 +129,10 @@ void announceCovering(QWidget *w)
 
 class StackingWatch final : public QObject
 {
+    Q_OBJECT
+  public:
+    explicit StackingWatch(QObject *parent = nullptr) : QObject(parent) {}
+
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
@@ -171,3 +177,5 @@ bool isCovered(const QWidget *widget)
 }
 
 } // namespace ui
+
+#include "Accessible.moc"

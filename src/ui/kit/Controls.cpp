@@ -59,7 +59,7 @@ W *finish(W *w, const Control &c, Colour colour = Colour::Text, Font font = Font
     if (c.colour != Inherit && colour == Colour::Text)
         setTextColour(w, QColor::fromRgb(c.colour));
     if (placed == Placed::ByRow)
-        place(w, c.left, c.top, c.width, c.height);
+        place(w, c.rect);
     return w;
 }
 
@@ -88,6 +88,7 @@ template <class L> L *textLabel(L *l, const Control &c)
 // takes none and lets none in.
 class ReadOnlyText final : public QTextEdit
 {
+    Q_OBJECT
   public:
     using QTextEdit::QTextEdit;
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override
@@ -110,32 +111,32 @@ Frame::Frame(QWidget *parent, const Control &c) : QFrame(parent)
     finish(this, c, Colour::Fill);
 }
 
-Group::Group(QWidget *parent, const Control &c) : QGroupBox(textOf(c), parent), m_captionFont(fontOf(c.face))
-{
-    paintBackground(this, QColor::fromRgb(c.colour));
-    finish(this, c, Colour::Fill, Font::Parent);
-}
-
-void Group::paintEvent(QPaintEvent *)
-{
-    QStylePainter painter(this);
-    QStyleOptionGroupBox option;
-    initStyleOption(&option);
-    option.fontMetrics = QFontMetrics(m_captionFont);
-    painter.setFont(m_captionFont);
-    painter.drawComplexControl(QStyle::CC_GroupBox, option);
-}
-
 CaptionFrame::CaptionFrame(QWidget *parent, const Control &c)
-    : QWidget(parent), m_caption(textOf(c)), m_captionFont(fontOf(c.face)), m_fill(QColor::fromRgb(c.colour))
+    : QGroupBox(parent), m_caption(textOf(c)), m_captionFont(fontOf(c.face)), m_fill(QColor::fromRgb(c.colour)),
+      m_etched(c.style & Etched)
 {
-    setAccessibleName(m_caption);
-    // The face is the caption's alone, so that the boxes inside keep theirs.
+    // The etched frame paints its fill itself: as the controls' background
+    // it would change how the style draws them.
+    if (m_etched) {
+        setAccessibleName(m_caption);
+    } else {
+        setTitle(m_caption);
+        paintBackground(this, m_fill);
+    }
     finish(this, c, Colour::Fill, Font::Parent);
 }
 
 void CaptionFrame::paintEvent(QPaintEvent *)
 {
+    if (!m_etched) {
+        QStylePainter painter(this);
+        QStyleOptionGroupBox option;
+        initStyleOption(&option);
+        option.fontMetrics = QFontMetrics(m_captionFont);
+        painter.setFont(m_captionFont);
+        painter.drawComplexControl(QStyle::CC_GroupBox, option);
+        return;
+    }
     QPainter painter(this);
     painter.fillRect(rect(), m_fill);
     const QFontMetrics metrics(m_captionFont);
@@ -246,8 +247,16 @@ QWidget *line(QWidget *parent, const Control &c)
     auto *rule = new QWidget(parent);
     paintBackground(rule, QColor::fromRgb(c.colour));
     // Along the top edge, whatever the row's height.
-    rule->setGeometry(twips(c.left), twips(c.top) - 1, twips(c.width), 2);
+    rule->setGeometry(twips(c.rect.left), twips(c.rect.top) - 1, twips(c.rect.width), 2);
     return finish(rule, c, Colour::Fill, Font::Own, Placed::ByMaker);
 }
 
+void setKeyboardOrder(const QList<QWidget *> &order)
+{
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
+}
+
 } // namespace ui
+
+#include "Controls.moc"

@@ -2,14 +2,18 @@
 
 // The controls the windows are made of, each made from one row close to how
 // the window is designed: name, place in twips, text, font, colour, style and
-// the name a screen reader speaks where the text does not say it. A window
-// makes its controls in layout order, so a later one lies on top of an
-// earlier sibling, and keeps the typed pointer each maker returns.
+// the name a screen reader speaks where the text does not say it, written
+// with their field names. A window makes its controls in layout order, so a
+// later one lies on top of an earlier sibling, and keeps the typed pointer
+// each maker returns.
+
+#include "ui/kit/Layout.h"
 
 #include <QColor>
 #include <QFont>
 #include <QFrame>
 #include <QGroupBox>
+#include <QList>
 #include <QString>
 
 class QComboBox;
@@ -27,10 +31,11 @@ class LinkLabel;
 
 // Bits of Control::style.
 enum Style : unsigned {
-    Wrap = 1,   // word-wrapped within the rectangle
-    Centre = 2, // centred horizontally
-    Opaque = 4, // paints its background in white
-    Squeeze = 8 // a face wider than the designed one is narrowed to fit
+    Wrap = 1,    // word-wrapped within the rectangle
+    Centre = 2,  // centred horizontally
+    Opaque = 4,  // paints its background in white
+    Squeeze = 8, // a face wider than the designed one is narrowed to fit
+    Etched = 16  // a caption frame's caption set into an etched border
 };
 
 struct Face {
@@ -41,15 +46,15 @@ struct Face {
 };
 
 // The windows' face as designed, and the variants their controls take.
-inline constexpr Face Regular{"Verdana", 8.25};
-inline constexpr Face Bold{"Verdana", 8.25, true};
-inline constexpr Face BoldLink{"Verdana", 8.25, true, true};
+inline constexpr Face Regular{.family = "Verdana", .points = 8.25};
+inline constexpr Face Bold{.family = "Verdana", .points = 8.25, .bold = true};
+inline constexpr Face BoldLink{.family = "Verdana", .points = 8.25, .bold = true, .underline = true};
 
 inline constexpr QRgb Inherit = 0; // no colour of its own
 
 struct Control {
-    const char *name;
-    int left, top, width, height; // twips; width 0: sized to the text
+    const char *name = "";
+    Twips rect;
     const char *text = "";
     Face face = {};
     QRgb colour = Inherit; // text colour; the fill of frames and lines
@@ -66,28 +71,18 @@ class Frame : public QFrame
     Frame(QWidget *parent, const Control &control);
 };
 
-// A frame with its caption in the etched border, filled with its colour. The
-// row's face is the caption's alone: the controls inside keep the window's.
-class Group : public QGroupBox
-{
-    Q_OBJECT
-  public:
-    Group(QWidget *parent, const Control &control);
-
-  protected:
-    void paintEvent(QPaintEvent *event) override;
-
-  private:
-    QFont m_captionFont;
-};
-
-// A frame filled with one colour, its caption drawn into the etched border.
-// The caption font is kept apart so that the boxes inside keep theirs.
-class CaptionFrame : public QWidget
+// A frame filled with its colour under a caption: a group box as the style
+// draws it, or, with the style Etched, the caption set into an etched border.
+// The row's face is the caption's alone: the controls inside keep the
+// window's. A screen reader names the frame by its caption; it hears the
+// controls inside a group box as labelled by it too, those of an etched frame
+// not.
+class CaptionFrame : public QGroupBox
 {
     Q_OBJECT
   public:
     CaptionFrame(QWidget *parent, const Control &control);
+    bool isEtched() const { return m_etched; }
 
   protected:
     void paintEvent(QPaintEvent *event) override;
@@ -96,6 +91,7 @@ class CaptionFrame : public QWidget
     QString m_caption;
     QFont m_captionFont;
     QColor m_fill;
+    bool m_etched;
 };
 
 QLabel *label(QWidget *parent, const Control &control);
@@ -110,5 +106,8 @@ QTextEdit *richText(QWidget *parent, const Control &control);      // read-only,
 QTabBar *tabStrip(QWidget *parent, const Control &control);        // a tab for each line of the text
 Frame *frame(QWidget *parent, const Control &control);
 QWidget *line(QWidget *parent, const Control &control); // a rule two pixels thick along its top
+
+// The Tab key's order through the widgets, first to last.
+void setKeyboardOrder(const QList<QWidget *> &order);
 
 } // namespace ui

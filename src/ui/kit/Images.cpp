@@ -58,6 +58,7 @@ QPixmap forRatio(QImage image, QSize logicalSize, qreal devicePixelRatio)
 // since; it looks at each paint, as Qt has no one event for that change.
 class PictureFollower final : public QObject
 {
+    Q_OBJECT
   public:
     PictureFollower(QLabel *label, std::function<QPixmap(qreal)> draw) : QObject(label), m_draw(std::move(draw))
     {
@@ -124,3 +125,5 @@ void showPicture(QLabel *label, std::function<QPixmap(qreal devicePixelRatio)> d
 }
 
 } // namespace ui
+
+#include "Images.moc"

@@ -11,14 +11,14 @@
 namespace ui
 {
 
-void place(QWidget *widget, int left, int top, int width, int height)
+void place(QWidget *widget, Twips rect)
 {
-    if (width == 0 || height == 0) {
+    if (rect.width == 0 || rect.height == 0) {
         widget->adjustSize();
-        widget->move(twips(left), twips(top));
+        widget->move(twips(rect.left), twips(rect.top));
         return;
     }
-    widget->setGeometry(twipsRect(left, top, width, height));
+    widget->setGeometry(twipsRect(rect.left, rect.top, rect.width, rect.height));
 }
 
 namespace

@@ -22,9 +22,18 @@ inline QRect twipsRect(int left, int top, int width, int height)
 {
     return QRect(twips(left), twips(top), twips(width), twips(height));
 }
+// Left, top, width and height in twips; a width or height of 0 sizes the
+// control to its text.
+struct Twips {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
 // Sets parent-relative geometry; a width or height of 0 keeps the widget's own
 // size hint (auto-sized labels).
-void place(QWidget *widget, int left, int top, int width = 0, int height = 0);
+void place(QWidget *widget, Twips rect);
 
 // The colours of the windows.
 namespace colours
