@@ -3,7 +3,8 @@
 # into build-asan/ and runs the whole CTest suite there, the real program
 # included. Any report fails the stage, also one from a program a test
 # started: every report goes to a log in build-asan/sanitizer-logs/. Leaks
-# made wholly inside system libraries are suppressed in tests/lsan.supp.
+# made wholly inside system libraries are suppressed in tests/lsan.supp, by the
+# whole stack of each allocation (the system's libraries keep no frame pointers).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh build tests
@@ -19,7 +20,7 @@ built=$SECONDS
 logs=$PWD/build-asan/sanitizer-logs
 rm -rf "$logs"
 mkdir -p "$logs"
-export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:check_initialization_order=1:strict_init_order=1:log_path=$logs/asan"
+export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:fast_unwind_on_malloc=0:check_initialization_order=1:strict_init_order=1:log_path=$logs/asan"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:log_path=$logs/ubsan"
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 status=0
