@@ -14,7 +14,8 @@ void Shutdown::exitApplication()
     ++m_depth;
     // Guarded up front: a close handler may delete another window.
     QList<QPointer<QWidget>> windows;
-    for (QWidget *window : QApplication::topLevelWidgets())
+    const QWidgetList topLevel = QApplication::topLevelWidgets();
+    for (QWidget *window : topLevel)
         windows.append(window);
     for (const QPointer<QWidget> &window : std::as_const(windows)) {
         if (m_terminated)

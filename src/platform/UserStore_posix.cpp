@@ -72,7 +72,8 @@ Sections parse(const QByteArray &content)
     Sections sections;
     QByteArray section;
     bool inSection = false;
-    for (const QByteArray &raw : content.split('\n')) {
+    const QList<QByteArray> lines = content.split('\n');
+    for (const QByteArray &raw : lines) {
         const QByteArray line = raw.trimmed();
         const qsizetype eq = line.indexOf('=');
         if (line.startsWith('[') && line.endsWith(']')) {

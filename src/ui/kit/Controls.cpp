@@ -232,7 +232,8 @@ QTabBar *tabStrip(QWidget *parent, const Control &c)
     tabs->setUsesScrollButtons(false);
     if (c.face.points > 0)
         tabs->setFont(fontOf(c.face)); // before the tabs, which size to it
-    for (const QString &caption : textOf(c).split(u'\n'))
+    const QStringList captions = textOf(c).split(u'\n');
+    for (const QString &caption : captions)
         tabs->addTab(caption);
     return finish(tabs, c, Colour::Text, Font::Parent);
 }

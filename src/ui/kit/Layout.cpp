@@ -29,7 +29,8 @@ namespace
 QString firstInstalled(const QString &family)
 {
     const QStringList installed = QFontDatabase::families();
-    for (const QString &wanted : QStringList{family} + QFont::substitutes(family)) {
+    const QStringList candidates = QStringList{family} + QFont::substitutes(family);
+    for (const QString &wanted : candidates) {
         const auto found = std::find_if(installed.begin(), installed.end(), [&](const QString &name) {
             return name.compare(wanted, Qt::CaseInsensitive) == 0;
         });
