@@ -47,6 +47,8 @@ int main(int argc, char *argv[])
         qputenv("QT_SCALE_FACTOR", "2");
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The caret stays drawn: a slow machine would otherwise catch it blinked off.
+    QApplication::setCursorFlashTime(0);
     if (argc != 2 && !doubled) {
         std::fprintf(stderr, "usage: starbond-snapshots <output dir>\n");
         return 2;
